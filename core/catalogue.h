@@ -1,0 +1,33 @@
+// Every fixed text the program shows or writes. UTF-8; CR LF is the one line break.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+#include "core/controls.h"
+
+namespace voice_types::catalogue {
+
+inline constexpr std::string_view kLineBreak = "\r\n";
+
+// Log-line prefixes.
+extern const std::string_view kChosenPrefix;
+std::string_view ToggledPrefix(VoiceGroup group, bool checked);
+
+// Captions of the controls the selector reads back.
+std::string_view OptionCaption(VoiceGroup group);
+std::string_view VoiceCaption(VoiceGroup group, ControlIndex box);
+
+// The window's static texts.
+extern const std::string_view kWindowCaption;
+extern const std::string_view kTitleLabel;
+extern const std::string_view kNotesLabel;
+extern const std::array<std::string_view, 7> kNoteItems;
+extern const std::string_view kExerciseText;
+extern const std::string_view kAphorismText;
+
+// Accessible names of the boxes, for screen readers.
+extern const std::string_view kLogAccessibleName;
+extern const std::string_view kAphorismAccessibleName;
+
+}  // namespace voice_types::catalogue

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test: the core under
+# AddressSanitizer and UndefinedBehaviorSanitizer first, then the full build.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/setup.sh
+
+cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+  -DVOICE_TYPES_CORE_ONLY=ON -DVOICE_TYPES_SANITIZE=ON
+cmake --build build/asan
+ctest --test-dir build/asan --output-on-failure --parallel "$(nproc)"
+
+cmake -S . -B build/main -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build/main
+ctest --test-dir build/main --output-on-failure --parallel "$(nproc)"

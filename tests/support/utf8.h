@@ -1,0 +1,12 @@
+// UTF-8 decoding for checks on the catalogue's code points.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace voice_types::testing {
+
+// Throws std::invalid_argument on malformed input.
+std::u32string DecodeUtf8(std::string_view text);
+
+}  // namespace voice_types::testing
