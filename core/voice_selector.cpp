@@ -63,6 +63,17 @@ void VoiceSelector::OnVoiceToggled(VoiceGroup group, ControlIndex box) {
   AppendToLog(port_.VoiceCaption(group, box) + std::string(catalogue::kLineBreak));
 }
 
-void VoiceSelector::AppendToLog(std::string_view piece) { port_.SetLogText(port_.LogText() + piece); }
+void VoiceSelector::AppendToLog(std::string_view piece) {
+  port_.SetLogText(port_.LogText() + piece);
+}
+
+void DeliverVoiceToggled(VoiceSelector& selector, VoiceGroup group, ControlIndex box) {
+  RequireVoiceGroup(group);
+  if (group == VoiceGroup::Female) {
+    selector.OnFemaleVoiceToggled(box);
+  } else {
+    selector.OnMaleVoiceToggled(box);
+  }
+}
 
 }  // namespace voice_types

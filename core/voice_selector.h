@@ -26,4 +26,7 @@ class VoiceSelector {
   ControlPort& port_;
 };
 
+// Routes a box's toggle event to the handler of its array.
+void DeliverVoiceToggled(VoiceSelector& selector, VoiceGroup group, ControlIndex box);
+
 }  // namespace voice_types

@@ -30,7 +30,8 @@ TEST(ControlErrorTest, MisuseFailsAtOnceNamingTheControlAndChangesNothing) {
        [](Session& s) { s.port.VoiceState(static_cast<VoiceGroup>(3), 0); }},
       {"check state 7 does not exist (0 unchecked, 1 checked, 2 greyed)",
        [](Session& s) { s.port.SetVoiceState(VoiceGroup::Male, 0, static_cast<CheckState>(7)); }},
-      {"Check1(4) does not exist", [](Session&) { catalogue::VoiceCaption(VoiceGroup::Female, 4); }},
+      {"Check1(4) does not exist",
+       [](Session&) { catalogue::VoiceCaption(VoiceGroup::Female, 4); }},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.message);

@@ -28,8 +28,8 @@ class SelectorTest : public ::testing::TestWithParam<ToggleEvents> {
     for (VoiceGroup group : kVoiceGroups) {
       for (ControlIndex box = 0; box < kVoicesPerGroup; ++box) {
         if (!session_.port.IsVoiceVisible(group, box)) continue;
-        shown += (shown.empty() ? "" : " ") + std::string(group == kF ? "F" : "M") +
-                 std::to_string(box);
+        shown +=
+            (shown.empty() ? "" : " ") + std::string(group == kF ? "F" : "M") + std::to_string(box);
       }
     }
     return shown;
@@ -53,9 +53,9 @@ INSTANTIATE_TEST_SUITE_P(BothPortKinds, SelectorTest,
                          });
 
 TEST_P(SelectorTest, LoadingHidesEveryBoxMaleFirstAndKeepsTheExercise) {
-  const std::vector<std::string> expected = {
-      "hide Check2(0)", "hide Check2(1)", "hide Check2(2)", "hide Check2(3)",
-      "hide Check1(0)", "hide Check1(1)", "hide Check1(2)", "hide Check1(3)"};
+  const std::vector<std::string> expected = {"hide Check2(0)", "hide Check2(1)", "hide Check2(2)",
+                                             "hide Check2(3)", "hide Check1(0)", "hide Check1(1)",
+                                             "hide Check1(2)", "hide Check1(3)"};
   EXPECT_EQ(session_.port.Calls(), expected);
   EXPECT_EQ(Log(), catalogue::kExerciseText);
   EXPECT_FALSE(session_.port.IsOptionSelected(0));
@@ -80,8 +80,8 @@ TEST_P(SelectorTest, WorkedSequenceGivesTheExactLog) {
       {"choose women", [](Session& s) { s.Choose(0); }, women, female},
       {"check alto", [](Session& s) { s.Click(kF, 2); }, women + alto_on, female},
       {"uncheck alto", [](Session& s) { s.Click(kF, 2); }, women + alto_on + alto_off, female},
-      {"check soprano", [](Session& s) { s.Click(kF, 0); },
-       women + alto_on + alto_off + soprano_on, female},
+      {"check soprano", [](Session& s) { s.Click(kF, 0); }, women + alto_on + alto_off + soprano_on,
+       female},
       {"choose men", [](Session& s) { s.Choose(1); }, men, "M0 M1 M2 M3"},
       {"choose women again", [](Session& s) { s.Choose(0); }, women, female},
   };

@@ -68,7 +68,7 @@ void MemoryPort::WriteVoiceState(VoiceGroup group, ControlIndex box, CheckState 
   target.state = state;
   if (changed && events_ == ToggleEvents::kRaised && selector_ != nullptr) {
     Record("event", group, box);
-    DeliverToggle(*selector_, group, box);
+    DeliverVoiceToggled(*selector_, group, box);
   }
 }
 
@@ -94,14 +94,8 @@ void Session::Click(VoiceGroup group, ControlIndex box) {
   Deliver(group, box);
 }
 
-void Session::Deliver(VoiceGroup group, ControlIndex box) { DeliverToggle(selector, group, box); }
-
-void DeliverToggle(VoiceSelector& selector, VoiceGroup group, ControlIndex box) {
-  if (group == VoiceGroup::Female) {
-    selector.OnFemaleVoiceToggled(box);
-  } else {
-    selector.OnMaleVoiceToggled(box);
-  }
+void Session::Deliver(VoiceGroup group, ControlIndex box) {
+  DeliverVoiceToggled(selector, group, box);
 }
 
 }  // namespace voice_types::testing

@@ -15,9 +15,6 @@ namespace voice_types::testing {
 enum class ToggleEvents { kRaised, kNotRaised };
 void PrintTo(ToggleEvents events, std::ostream* out);
 
-// The toggle event of a box, as the window's wiring delivers it.
-void DeliverToggle(VoiceSelector& selector, VoiceGroup group, ControlIndex box);
-
 class MemoryPort final : public ControlPort {
  public:
   explicit MemoryPort(ToggleEvents events);

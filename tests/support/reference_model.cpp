@@ -20,8 +20,8 @@ ReferenceModel::ReferenceModel() : log_(catalogue::kExerciseText) {}
 void ReferenceModel::Choose(VoiceGroup group) {
   on_view_ = group;
   checked_[At(Other(group))].fill(false);
-  log_ = std::string(catalogue::kChosenPrefix) + std::string(catalogue::OptionCaption(group)) +
-         "\r\n";
+  log_ =
+      std::string(catalogue::kChosenPrefix) + std::string(catalogue::OptionCaption(group)) + "\r\n";
 }
 
 void ReferenceModel::Toggle(VoiceGroup group, ControlIndex box) {

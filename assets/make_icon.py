@@ -1,0 +1,97 @@
+#!/usr/bin/env python3
+"""Writes the program's icon files from the pixel map in icon.txt.
+
+voice-types.ico: one 32 x 32 image, 256-colour palette, 1-bit transparency mask.
+icons/N.png:     the same picture at N x N (32, 48, 64, 128), scaled without smoothing.
+
+With --check it writes nothing and fails if a committed file differs from what the map gives.
+"""
+import struct
+import sys
+import zlib
+from pathlib import Path
+
+HERE = Path(__file__).resolve().parent
+SIZE = 32
+PNG_SIZES = (32, 48, 64, 128)
+
+
+def read_map(path):
+    palette, rows, in_picture = {}, [], False
+    for line in path.read_text(encoding="utf-8").splitlines():
+        if line.startswith("#") or not line.strip():
+            continue
+        if line == "---":
+            in_picture = True
+        elif in_picture:
+            rows.append(line)
+        else:
+            letter, colour = line.split()
+            palette[letter] = bytes.fromhex(colour)
+    if len(rows) != SIZE or any(len(row) != SIZE for row in rows):
+        raise SystemExit(f"{path}: the picture must be {SIZE} x {SIZE}")
+    unknown = {c for row in rows for c in row} - set(palette) - {"."}
+    if unknown:
+        raise SystemExit(f"{path}: letters without a colour: {''.join(sorted(unknown))}")
+    return palette, rows
+
+
+def ico(palette, rows):
+    letters = sorted(palette)
+    index = {letter: i + 1 for i, letter in enumerate(letters)}
+    index["."] = 0
+    colours = [b"\0\0\0"] + [palette[letter] for letter in letters]
+    colours += [b"\0\0\0"] * (256 - len(colours))
+    quads = b"".join(bytes((c[2], c[1], c[0], 0)) for c in colours)
+    pixels = b"".join(bytes(index[c] for c in row) for row in reversed(rows))
+    mask = b""
+    for row in reversed(rows):
+        bits = int("".join("1" if c == "." else "0" for c in row), 2)
+        mask += bits.to_bytes(SIZE // 8, "big")
+    header = struct.pack("<IiiHHIIiiII", 40, SIZE, SIZE * 2, 1, 8, 0,
+                         len(pixels) + len(mask), 0, 0, 256, 0)
+    image = header + quads + pixels + mask
+    directory = struct.pack("<HHH", 0, 1, 1)
+    entry = struct.pack("<BBBBHHII", SIZE, SIZE, 0, 0, 1, 8, len(image), 6 + 16)
+    return directory + entry + image
+
+
+def png(palette, rows, size):
+    scale = size / SIZE
+    raw = b""
+    for y in range(size):
+        row = rows[int(y / scale)]
+        raw += b"\0"
+        for x in range(size):
+            c = row[int(x / scale)]
+            raw += b"\0\0\0\0" if c == "." else palette[c] + b"\xff"
+
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
+
+    header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
+            chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+
+
+def main():
+    check = "--check" in sys.argv[1:]
+    palette, rows = read_map(HERE / "icon.txt")
+    outputs = {HERE / "voice-types.ico": ico(palette, rows)}
+    for size in PNG_SIZES:
+        outputs[HERE / "icons" / f"{size}.png"] = png(palette, rows, size)
+    stale = []
+    for path, data in outputs.items():
+        if check:
+            if not path.exists() or path.read_bytes() != data:
+                stale.append(path.name)
+        else:
+            path.parent.mkdir(exist_ok=True)
+            path.write_bytes(data)
+    if stale:
+        raise SystemExit("out of date, run assets/make_icon.py: " + ", ".join(stale))
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,33 @@
+// The real Linux window, wired and shown as the program shows it, for tests to drive.
+#pragma once
+
+#include <QTest>
+#include <string>
+#include <vector>
+
+#include "core/voice_selector.h"
+#include "window/qt/qt_control_port.h"
+#include "window/qt/qt_form.h"
+#include "window/qt/qt_wiring.h"
+
+namespace voice_types::qt::testing {
+
+struct QtWindow {
+  QtWindow();
+
+  // Clicks a radio button or check box inside its indicator, where a user would.
+  void Click(QAbstractButton& button);
+  void Key(Qt::Key key);
+  std::string Log() const { return std::string(port.LogText().View()); }
+  // What the log box shows, line breaks as CR LF.
+  std::string ShownLog();
+
+  QtForm form;
+  QtControlPort port{form};
+  VoiceSelector selector{port};
+  std::vector<std::string> failures;
+  QtWiring wiring{form, selector,
+                  [this](const std::string& message) { failures.push_back(message); }};
+};
+
+}  // namespace voice_types::qt::testing

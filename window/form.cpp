@@ -1,0 +1,135 @@
+#include "window/form.h"
+
+#include "core/catalogue.h"
+
+namespace voice_types::form {
+namespace {
+
+using catalogue::OptionCaption;
+using catalogue::VoiceCaption;
+using enum ControlKind;
+using enum VoiceGroup;
+
+constexpr Rgb kLabelColour{0xFF, 0xC0, 0x80};
+constexpr Rgb kFemaleOptionColour{0xFF, 0xC0, 0xFF};
+constexpr Rgb kMaleOptionColour{0x80, 0x80, 0xFF};
+constexpr Rgb kFemaleVoiceColour{0xFF, 0x80, 0xFF};
+constexpr Rgb kMaleVoiceColour{0x00, 0x00, 0xFF};
+
+constexpr int kLeftColumn = 480;
+constexpr int kRightColumn = 2640;
+constexpr int kColumnWidth = 1815;
+constexpr int kFirstVoiceRow = 1200;
+constexpr int kVoiceRowPitch = 360;
+constexpr int kVoiceHeight = 375;
+
+ControlSpec Voice(VoiceGroup group, ControlIndex box) {
+  const bool female = group == Female;
+  return {CheckBox,
+          VoiceArrayName(group),
+          box,
+          VoiceCaption(group, box),
+          {},
+          {female ? kLeftColumn : kRightColumn, kFirstVoiceRow + box * kVoiceRowPitch, kColumnWidth,
+           kVoiceHeight},
+          female ? kFemaleVoiceColour : kMaleVoiceColour,
+          {},
+          false};
+}
+
+ControlSpec Option(VoiceGroup group) {
+  const bool female = group == Female;
+  return {RadioButton,
+          kOptionArray,
+          OptionIndexOf(group),
+          OptionCaption(group),
+          {},
+          {female ? kLeftColumn : kRightColumn, 720, kColumnWidth, 495},
+          female ? kFemaleOptionColour : kMaleOptionColour,
+          {},
+          false};
+}
+
+}  // namespace
+
+const std::array<ControlSpec, kControlCount> kControls = {{
+    {TextBox,
+     kLogArray,
+     0,
+     catalogue::kExerciseText,
+     {},
+     {120, 3120, 6735, 1815},
+     {},
+     catalogue::kLogAccessibleName,
+     false},
+    // Lies under the log and past the window's edges; nothing ever shows it.
+    {TextBox,
+     kLogArray,
+     1,
+     catalogue::kAphorismText,
+     {},
+     {600, 3480, 6735, 1815},
+     {},
+     catalogue::kAphorismAccessibleName,
+     true},
+    {Label,
+     kLabelArray,
+     0,
+     catalogue::kTitleLabel,
+     {},
+     {960, 0, 4575, 375},
+     kLabelColour,
+     {},
+     false},
+    Option(Female),
+    Option(Male),
+    Voice(Female, 0),
+    Voice(Female, 1),
+    Voice(Female, 2),
+    Voice(Female, 3),
+    Voice(Male, 0),
+    Voice(Male, 1),
+    Voice(Male, 2),
+    Voice(Male, 3),
+    {ListBox,
+     kNoteList,
+     kNoIndex,
+     {},
+     catalogue::kNoteItems,
+     {4680, 1320, 1335, 1200},
+     {},
+     catalogue::kNotesLabel,
+     false},
+    {Label,
+     kLabelArray,
+     1,
+     catalogue::kNotesLabel,
+     {},
+     {4680, 720, 1335, 615},
+     kLabelColour,
+     {},
+     false},
+}};
+
+const WindowSpec kWindow = {
+    6915, 5175, {0xC0, 0xC0, 0xFF}, catalogue::kWindowCaption, "Times New Roman", 12, 400, 204};
+
+std::size_t OptionSlot(ControlIndex option) {
+  RequireOption(option);
+  return 3 + static_cast<std::size_t>(option);
+}
+
+std::size_t VoiceSlot(VoiceGroup group, ControlIndex box) {
+  RequireVoiceBox(group, box);
+  return 5 + static_cast<std::size_t>(OptionIndexOf(group)) * kVoicesPerGroup +
+         static_cast<std::size_t>(box);
+}
+
+std::size_t LogSlot() { return 0; }
+
+std::optional<VoiceGroup> VoiceGroupOf(const ControlSpec& control) {
+  if (control.kind != CheckBox) return std::nullopt;
+  return control.array == VoiceArrayName(Female) ? Female : Male;
+}
+
+}  // namespace voice_types::form

@@ -1,0 +1,42 @@
+// voice-types on Linux: builds the window, hides the voice boxes, shows it and runs until
+// it is closed. Reads no settings and writes nothing.
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+
+#include "core/voice_selector.h"
+#include "window/qt/qt_control_port.h"
+#include "window/qt/qt_form.h"
+#include "window/qt/qt_wiring.h"
+
+namespace {
+
+// Without this Qt aborts with a long message about its platform plugins.
+bool HasGraphicalSession() {
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+    const char* value = std::getenv(name);
+    if (value != nullptr && *value != '\0') return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace voice_types;
+  if (!HasGraphicalSession()) {
+    std::fputs(
+        "voice-types: needs a graphical session (neither DISPLAY nor WAYLAND_DISPLAY is set)\n",
+        stderr);
+    return 2;
+  }
+  QApplication app(argc, argv);
+  qt::QtForm form;
+  qt::QtControlPort port(form);
+  VoiceSelector selector(port);
+  qt::QtWiring wiring(form, selector, qt::ReportFailureAndQuit);
+  wiring.Deliver([&selector] { selector.OnWindowLoaded(); });
+  if (wiring.Failed()) return 1;
+  form.Window().show();
+  return app.exec();
+}

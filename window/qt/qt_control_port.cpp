@@ -1,0 +1,81 @@
+#include "window/qt/qt_control_port.h"
+
+#include <QScrollBar>
+#include <QTextCursor>
+
+#include "window/qt/qt_text.h"
+
+namespace voice_types::qt {
+namespace {
+
+// Qt numbers a partly checked box 1 and a checked one 2.
+CheckState FromQt(Qt::CheckState state) {
+  switch (state) {
+    case Qt::Unchecked:
+      return CheckState::Unchecked;
+    case Qt::Checked:
+      return CheckState::Checked;
+    case Qt::PartiallyChecked:
+      return CheckState::Greyed;
+  }
+  return CheckState::Unchecked;
+}
+
+Qt::CheckState ToQt(CheckState state) {
+  switch (state) {
+    case CheckState::Unchecked:
+      return Qt::Unchecked;
+    case CheckState::Checked:
+      return Qt::Checked;
+    case CheckState::Greyed:
+      return Qt::PartiallyChecked;
+  }
+  return Qt::Unchecked;
+}
+
+}  // namespace
+
+QtControlPort::QtControlPort(QtForm& form)
+    : form_(form), shown_(form::kControls[form::LogSlot()].text) {}
+
+bool QtControlPort::ReadOptionSelected(ControlIndex option) const {
+  return form_.Option(option).isChecked();
+}
+
+std::string QtControlPort::ReadOptionCaption(ControlIndex option) const {
+  return form_.Option(option).text().toStdString();
+}
+
+void QtControlPort::WriteVoiceVisible(VoiceGroup group, ControlIndex box, bool visible) {
+  form_.Voice(group, box).setVisible(visible);
+}
+
+CheckState QtControlPort::ReadVoiceState(VoiceGroup group, ControlIndex box) const {
+  return FromQt(form_.Voice(group, box).checkState());
+}
+
+void QtControlPort::WriteVoiceState(VoiceGroup group, ControlIndex box, CheckState state) {
+  form_.Voice(group, box).setCheckState(ToQt(state));
+}
+
+std::string QtControlPort::ReadVoiceCaption(VoiceGroup group, ControlIndex box) const {
+  return form_.Voice(group, box).text().toStdString();
+}
+
+// An extension of the shown text adds only its tail, so appending a line costs the same
+// however long the log is.
+void QtControlPort::WriteLogText(const Text& text) {
+  QPlainTextEdit& log = form_.Log();
+  if (const auto tail = text.TailAfter(shown_)) {
+    QTextCursor end(log.document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(FromUtf8(*tail));
+  } else {
+    log.setPlainText(FromUtf8(text.View()));
+  }
+  shown_ = text;
+  QScrollBar& bar = *log.verticalScrollBar();
+  bar.setValue(bar.maximum());
+}
+
+}  // namespace voice_types::qt

@@ -1,0 +1,135 @@
+#include "window/qt/qt_form.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QScrollBar>
+
+#include "window/qt/qt_text.h"
+
+// The icon lives in a static library, whose resources are not registered on their own.
+static void RegisterIconResource() { Q_INIT_RESOURCE(icon); }
+
+namespace voice_types::qt {
+namespace {
+
+QIcon WindowIcon() {
+  RegisterIconResource();
+  QIcon icon;
+  for (const char* name : {"icon.png", "icon-48.png", "icon-64.png", "icon-128.png"}) {
+    icon.addFile(QStringLiteral(":/voice-types/") + QLatin1String(name));
+  }
+  return icon;
+}
+
+QColor ToColor(form::Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+
+// Qt's coordinates are device-independent pixels: twips at 96 dots per inch. Qt itself
+// scales them by the screen's pixel ratio.
+constexpr int kDipsPerInch = 96;
+
+QRect ToRect(form::Twips place) {
+  return QRect(form::ToPixels(place.left, kDipsPerInch), form::ToPixels(place.top, kDipsPerInch),
+               form::ToPixels(place.width, kDipsPerInch),
+               form::ToPixels(place.height, kDipsPerInch));
+}
+
+void PaintBackground(QWidget& widget, QColor colour) {
+  QPalette palette = widget.palette();
+  palette.setColor(widget.backgroundRole(), colour);
+  widget.setPalette(palette);
+  widget.setAutoFillBackground(true);
+}
+
+QWidget* MakeTextBox(const form::ControlSpec& spec, QWidget& parent) {
+  auto* box = new QPlainTextEdit(&parent);
+  box->setReadOnly(true);
+  box->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+  box->setUndoRedoEnabled(false);
+  box->setTabChangesFocus(true);
+  box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  box->setPlainText(FromUtf8(spec.text));
+  return box;
+}
+
+QWidget* MakeLabel(const form::ControlSpec& spec, QWidget& parent) {
+  auto* label = new QLabel(FromUtf8(spec.text), &parent);
+  label->setWordWrap(true);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setFocusPolicy(Qt::NoFocus);
+  return label;
+}
+
+QWidget* MakeListBox(const form::ControlSpec& spec, QWidget& parent) {
+  auto* list = new QListWidget(&parent);
+  for (std::string_view item : spec.items) {
+    auto* row = new QListWidgetItem(FromUtf8(item), list);
+    row->setData(Qt::UserRole, 0);
+  }
+  list->setSortingEnabled(false);
+  list->setSelectionMode(QAbstractItemView::SingleSelection);
+  list->setCurrentRow(-1);
+  return list;
+}
+
+QWidget* MakeControl(const form::ControlSpec& spec, QWidget& parent) {
+  switch (spec.kind) {
+    case form::ControlKind::TextBox:
+      return MakeTextBox(spec, parent);
+    case form::ControlKind::Label:
+      return MakeLabel(spec, parent);
+    case form::ControlKind::RadioButton:
+      return new QRadioButton(FromUtf8(spec.text), &parent);
+    case form::ControlKind::CheckBox:
+      return new QCheckBox(FromUtf8(spec.text), &parent);
+    case form::ControlKind::ListBox:
+      return MakeListBox(spec, parent);
+  }
+  throw std::logic_error("unknown control kind");
+}
+
+}  // namespace
+
+QtForm::QtForm() : window_(std::make_unique<QWidget>()) {
+  const form::WindowSpec& spec = form::kWindow;
+  window_->setWindowTitle(FromUtf8(spec.caption));
+  window_->setWindowIcon(WindowIcon());
+  QFont font(FromUtf8(spec.font_family), spec.font_points, QFont::Normal, false);
+  font.setStyleHint(QFont::Serif);
+  window_->setFont(font);
+  PaintBackground(*window_, ToColor(spec.background));
+  window_->setFixedSize(form::ToPixels(spec.client_width, kDipsPerInch),
+                        form::ToPixels(spec.client_height, kDipsPerInch));
+
+  QWidget* previous = nullptr;
+  for (std::size_t slot = 0; slot < form::kControlCount; ++slot) {
+    const form::ControlSpec& control = form::kControls[slot];
+    QWidget* widget = MakeControl(control, *window_);
+    widget->setGeometry(ToRect(control.place));
+    widget->setObjectName(
+        FromUtf8(control.array) +
+        (control.index == form::kNoIndex ? QString() : QStringLiteral("(%1)").arg(control.index)));
+    if (control.background) PaintBackground(*widget, ToColor(*control.background));
+    if (!control.accessible_name.empty()) {
+      widget->setAccessibleName(FromUtf8(control.accessible_name));
+    }
+    if (control.never_shown) widget->hide();
+    if (previous != nullptr) QWidget::setTabOrder(previous, widget);
+    previous = widget;
+    controls_[slot] = widget;
+  }
+  Log().setFocus();
+}
+
+QRadioButton& QtForm::Option(ControlIndex option) {
+  return static_cast<QRadioButton&>(Control(form::OptionSlot(option)));
+}
+
+QCheckBox& QtForm::Voice(VoiceGroup group, ControlIndex box) {
+  return static_cast<QCheckBox&>(Control(form::VoiceSlot(group, box)));
+}
+
+QPlainTextEdit& QtForm::Log() { return static_cast<QPlainTextEdit&>(Control(form::LogSlot())); }
+
+}  // namespace voice_types::qt

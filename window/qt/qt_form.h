@@ -1,0 +1,32 @@
+// The window on Qt Widgets, built from the form table.
+#pragma once
+
+#include <QCheckBox>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QWidget>
+#include <array>
+#include <memory>
+
+#include "window/form.h"
+
+namespace voice_types::qt {
+
+class QtForm {
+ public:
+  QtForm();
+
+  QWidget& Window() { return *window_; }
+  // The control at a place in the form table.
+  QWidget& Control(std::size_t slot) { return *controls_.at(slot); }
+
+  QRadioButton& Option(ControlIndex option);
+  QCheckBox& Voice(VoiceGroup group, ControlIndex box);
+  QPlainTextEdit& Log();
+
+ private:
+  std::unique_ptr<QWidget> window_;
+  std::array<QWidget*, form::kControlCount> controls_{};
+};
+
+}  // namespace voice_types::qt
