@@ -5,9 +5,11 @@ set -euo pipefail
 
 packages=(
   # build
-  cmake ninja-build g++ pkg-config
-  # tests
-  libgtest-dev
+  cmake ninja-build g++ python3
+  # the Linux program; Liberation Serif is the face fontconfig gives for "Times New Roman"
+  qt6-base-dev fonts-liberation2
+  # tests and packaging
+  libgtest-dev dpkg-dev file desktop-file-utils appstream
 )
 
 missing=()

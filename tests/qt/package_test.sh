@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch root and makes the Debian package, checking what a
+# desktop and a software centre read.
+set -euo pipefail
+build=$1
+fail() { echo "FAIL: $*" >&2; exit 1; }
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+cmake --install "$build" --prefix "$scratch/usr" >/dev/null
+id=org.example.VoiceTypes
+share="$scratch/usr/share"
+[ -x "$scratch/usr/bin/voice-types" ] || fail "no program in bin/"
+desktop-file-validate "$share/applications/$id.desktop"
+grep -qx 'Categories=Education;' "$share/applications/$id.desktop" || fail "category"
+grep -q '^Name\[bg\]=' "$share/applications/$id.desktop" || fail "no Bulgarian name"
+grep -q '^Comment\[bg\]=' "$share/applications/$id.desktop" || fail "no Bulgarian comment"
+appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml" >/dev/null
+for size in 32 48 64 128; do
+  icon="$share/icons/hicolor/${size}x${size}/apps/$id.png"
+  [ "$(file -b "$icon" | cut -d, -f2)" = " $size x $size" ] || fail "icon $size: $(file -b "$icon")"
+done
+
+cpack -G DEB -B "$scratch/package" --config "$build/CPackConfig.cmake" >/dev/null
+deb=$(ls "$scratch"/package/*.deb)
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Section)" = education ] || fail "section $(field Section)"
+[[ "$(field Maintainer)" == *@* ]] || fail "maintainer $(field Maintainer)"
+[[ "$(field Depends)" == *libqt6widgets6* ]] || fail "depends $(field Depends)"
+[ "$(field Description | wc -l)" -gt 2 ] || fail "no long description"
+echo "ok: installed tree and $(basename "$deb") ($(stat -c %s "$deb") bytes)"
