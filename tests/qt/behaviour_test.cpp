@@ -32,69 +32,63 @@ void ExpectMatches(QtWindow& window, const ReferenceModel& model) {
   EXPECT_TRUE(window.failures.empty());
 }
 
-struct Step {
-  const char* what;
-  std::function<void(QtWindow&)> act;
-  std::string log;
-};
-
-TEST(QtBehaviourTest, WorkedSequenceClickedWithTheMouse) {
+// The logs after each step of the lesson's worked sequence: choose women, check and
+// uncheck alto, check soprano, choose men, choose women again.
+std::vector<std::string> WorkedSequenceLogs() {
   const std::string women = "Избрано: Глас - жени\r\n";
   const std::string alto_on = "Новопосочен женски глас:  Алт\r\n";
   const std::string alto_off = "Демаркиран женски глас:  Алт\r\n";
   const std::string soprano_on = "Новопосочен женски глас:  Сопран\r\n";
-  const auto click_option = [](ControlIndex option) {
-    return [option](QtWindow& w) { w.Click(w.form.Option(option)); };
-  };
-  const auto click_voice = [](ControlIndex box) {
-    return [box](QtWindow& w) { w.Click(w.form.Voice(kF, box)); };
-  };
-  const std::vector<Step> steps = {
-      {"choose women", click_option(0), women},
-      {"check alto", click_voice(2), women + alto_on},
-      {"uncheck alto", click_voice(2), women + alto_on + alto_off},
-      {"check soprano", click_voice(0), women + alto_on + alto_off + soprano_on},
-      {"choose men", click_option(1), "Избрано: Глас - мъже\r\n"},
-      {"choose women again", click_option(0), women},
-  };
+  return {women,
+          women + alto_on,
+          women + alto_on + alto_off,
+          women + alto_on + alto_off + soprano_on,
+          "Избрано: Глас - мъже\r\n",
+          women};
+}
+
+using Action = std::function<void(QtWindow&)>;
+
+void RunWorkedSequence(const std::vector<Action>& actions) {
+  const std::vector<std::string> logs = WorkedSequenceLogs();
+  ASSERT_EQ(actions.size(), logs.size());
   QtWindow window;
   EXPECT_EQ(window.ShownLog(), catalogue::kExerciseText);
-  for (const auto& step : steps) {
-    SCOPED_TRACE(step.what);
-    step.act(window);
-    EXPECT_EQ(window.Log(), step.log);
-    EXPECT_EQ(window.ShownLog(), step.log);
+  for (std::size_t step = 0; step < actions.size(); ++step) {
+    SCOPED_TRACE(step + 1);
+    actions[step](window);
+    EXPECT_EQ(window.Log(), logs[step]);
+    EXPECT_EQ(window.ShownLog(), logs[step]);
   }
   EXPECT_FALSE(window.form.Voice(kF, 0).isChecked()) << "soprano cleared on the way";
   EXPECT_TRUE(window.failures.empty());
 }
 
-TEST(QtBehaviourTest, KeyboardReachesEveryChoiceAndBox) {
-  QtWindow window;
-  ReferenceModel model;
-  window.Key(Qt::Key_Tab);
-  ASSERT_EQ(QApplication::focusWidget(), &window.form.Option(0));
-  window.Key(Qt::Key_Space);
-  model.Choose(kF);
-  ExpectMatches(window, model);
+TEST(QtBehaviourTest, WorkedSequenceClickedWithTheMouse) {
+  const auto option = [](ControlIndex index) -> Action {
+    return [index](QtWindow& w) { w.Click(w.form.Option(index)); };
+  };
+  const auto voice = [](ControlIndex box) -> Action {
+    return [box](QtWindow& w) { w.Click(w.form.Voice(kF, box)); };
+  };
+  RunWorkedSequence({option(0), voice(2), voice(2), voice(0), option(1), option(0)});
+}
 
-  window.Key(Qt::Key_Right);
-  EXPECT_EQ(QApplication::focusWidget(), &window.form.Option(1));
-  model.Choose(kM);
-  ExpectMatches(window, model);
-
-  window.Key(Qt::Key_Tab);
-  window.Key(Qt::Key_Tab);
-  ASSERT_EQ(QApplication::focusWidget(), &window.form.Voice(kM, 1));
-  window.Key(Qt::Key_Space);
-  model.Toggle(kM, 1);
-  ExpectMatches(window, model);
-
-  window.Key(Qt::Key_Backtab);
-  window.Key(Qt::Key_Backtab);
-  window.Key(Qt::Key_Left);
-  model.Choose(kF);
-  ExpectMatches(window, model);
+TEST(QtBehaviourTest, WorkedSequenceThroughTheKeyboard) {
+  const auto keys = [](std::vector<Qt::Key> presses) -> Action {
+    return [presses](QtWindow& w) {
+      for (Qt::Key key : presses) w.Key(key);
+    };
+  };
+  using enum Qt::Key;
+  RunWorkedSequence({
+      keys({Key_Tab, Key_Space}),                    // from the log to women, select
+      keys({Key_Tab, Key_Tab, Key_Tab, Key_Space}),  // to alto, check
+      keys({Key_Space}),                             // uncheck
+      keys({Key_Backtab, Key_Backtab, Key_Space}),   // back to soprano, check
+      keys({Key_Backtab, Key_Right}),                // to the radio group, arrow to men
+      keys({Key_Left}),                              // arrow back to women
+  });
 }
 
 TEST(QtBehaviourTest, SwitchingGroupsClearsCheckedBoxesWithoutALine) {
