@@ -8,8 +8,8 @@
 
 namespace voice_types::qt {
 
-QtWiring::QtWiring(QtForm& form, VoiceSelector& selector, FailureHandler on_failure)
-    : selector_(selector), on_failure_(std::move(on_failure)) {
+QtWiring::QtWiring(QtForm& form, VoiceSelector& selector, DeliveryGuard::FailureHandler on_failure)
+    : selector_(selector), guard_(std::move(on_failure)) {
   // A radio button reports the change after the selection has moved, and the button
   // that lost it reports too; only the newly selected one is a choice.
   for (ControlIndex option = 0; option < kOptionCount; ++option) {
@@ -32,19 +32,6 @@ QtWiring::QtWiring(QtForm& form, VoiceSelector& selector, FailureHandler on_fail
       QObject::connect(&form.Voice(group, box), &QCheckBox::stateChanged, &form.Window(), toggled);
 #endif
     }
-  }
-}
-
-void QtWiring::Deliver(const std::function<void()>& call) {
-  if (failed_) return;
-  try {
-    call();
-  } catch (const std::exception& error) {
-    failed_ = true;
-    on_failure_(error.what());
-  } catch (...) {
-    failed_ = true;
-    on_failure_("unknown failure");
   }
 }
 

@@ -5,27 +5,23 @@
 #include <string>
 
 #include "core/voice_selector.h"
+#include "window/delivery_guard.h"
 #include "window/qt/qt_form.h"
 
 namespace voice_types::qt {
 
-// Told once, with a message naming what went wrong, when a handler fails.
-using FailureHandler = std::function<void(const std::string& message)>;
-
-// Exceptions must not cross Qt's event loop: each delivery runs guarded, and after the
-// first failure nothing more is delivered.
+// Connects the radio buttons and check boxes to the selector, every delivery guarded.
 class QtWiring {
  public:
-  QtWiring(QtForm& form, VoiceSelector& selector, FailureHandler on_failure);
+  QtWiring(QtForm& form, VoiceSelector& selector, DeliveryGuard::FailureHandler on_failure);
 
   // Runs one call into the selector under the guard.
-  void Deliver(const std::function<void()>& call);
-  bool Failed() const { return failed_; }
+  void Deliver(const std::function<void()>& call) { guard_.Run(call); }
+  bool Failed() const { return guard_.Failed(); }
 
  private:
   VoiceSelector& selector_;
-  FailureHandler on_failure_;
-  bool failed_ = false;
+  DeliveryGuard guard_;
 };
 
 // Prints the failure to stderr, shows it in a message box when there is a screen, and
