@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Makes a Wine prefix for the Windows program, once: "Times New Roman" mapped to Liberation
+# Serif (a classroom PC has the real face), no crash debugger so a crash fails instead of
+# waiting forever, and with "null" as second argument Wine's null graphics driver, which
+# creates and drives real windows without an X server.
+set -euo pipefail
+prefix=$1
+driver=${2:-}
+mkdir -p "$(dirname "$prefix")"
+exec 9>"$prefix.lock"
+flock 9
+[ -f "$prefix/.voice-types-ready" ] && exit 0
+
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wineboot --init >/dev/null 2>&1 || true
+wineserver --wait
+settings=$(mktemp --suffix=.reg)
+trap 'rm -f "$settings"' EXIT
+cat >"$settings" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"Times New Roman"="Liberation Serif"
+
+[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\AeDebug]
+"Debugger"=-
+"Auto"="0"
+REG
+if [ "$driver" = null ]; then
+  printf '\n[HKEY_CURRENT_USER\\Software\\Wine\\Drivers]\n"Graphics"="null"\n' >>"$settings"
+fi
+wine regedit /S "$(winepath -w "$settings")" >/dev/null 2>&1
+wineserver --wait
+touch "$prefix/.voice-types-ready"

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine in the test prefix (null graphics driver), making the
+# prefix first if needed. CTest runs the Windows tests through this.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+export WINEPREFIX=${VOICE_TYPES_WINEPREFIX:-$root/build/wineprefix-null}
+"$root/scripts/wine-prefix.sh" "$WINEPREFIX" null
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+exec wine "$@"

@@ -1,0 +1,24 @@
+// voice-types on Windows: builds the window, hides the voice boxes, shows it and runs until
+// it is closed. Reads no settings and writes nothing.
+#include <windows.h>
+
+#include "core/voice_selector.h"
+#include "window/win32/win32_control_port.h"
+#include "window/win32/win32_form.h"
+#include "window/win32/win32_wiring.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+  using namespace voice_types;
+  win32::Win32Form form(instance);
+  win32::Win32ControlPort port(form);
+  VoiceSelector selector(port);
+  win32::Win32Wiring wiring(form, selector, win32::ReportFailureAndQuit);
+  wiring.Deliver([&selector] { selector.OnWindowLoaded(); });
+  if (wiring.Failed()) return 1;
+  ShowWindow(form.Window(), show);
+  UpdateWindow(form.Window());
+
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) form.Dispatch(message);
+  return static_cast<int>(message.wParam);
+}

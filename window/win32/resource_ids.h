@@ -1,0 +1,5 @@
+// Resource identifiers shared by the .rc file and the code.
+#pragma once
+
+// Explorer shows the icon group with the lowest number as the program's icon.
+#define VOICE_TYPES_ICON_ID 1

@@ -1,0 +1,232 @@
+#include "window/win32/win32_form.h"
+
+#include <stdexcept>
+
+#include "window/win32/resource_ids.h"
+#include "window/win32/win32_dpi.h"
+#include "window/win32/win32_text.h"
+
+namespace voice_types::win32 {
+namespace {
+
+using form::ControlKind;
+
+constexpr wchar_t kWindowClass[] = L"VoiceTypesWindow";
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr int kFirstControlId = 100;
+
+COLORREF ToColorRef(form::Rgb rgb) { return RGB(rgb.red, rgb.green, rgb.blue); }
+
+const wchar_t* ClassOf(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::TextBox:
+      return L"EDIT";
+    case ControlKind::Label:
+      return L"STATIC";
+    case ControlKind::RadioButton:
+    case ControlKind::CheckBox:
+      return L"BUTTON";
+    case ControlKind::ListBox:
+      return L"LISTBOX";
+  }
+  throw std::logic_error("unknown control kind");
+}
+
+DWORD StyleOf(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::TextBox:
+      return WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | ES_LEFT;
+    case ControlKind::Label:
+      return SS_LEFT;
+    case ControlKind::RadioButton:
+      return BS_AUTORADIOBUTTON;
+    case ControlKind::CheckBox:
+      return WS_TABSTOP | BS_AUTOCHECKBOX;
+    case ControlKind::ListBox:
+      return WS_TABSTOP | WS_VSCROLL | LBS_NOINTEGRALHEIGHT;
+  }
+  throw std::logic_error("unknown control kind");
+}
+
+// A control whose array differs from the one before starts a group: the arrow keys move
+// within it, and the radio buttons of one group exclude each other.
+DWORD GroupStyleOf(std::size_t slot) {
+  const bool first = slot == 0 || form::kControls[slot - 1].array != form::kControls[slot].array;
+  if (!first) return 0;
+  // The first radio button is the group's tab stop until one is selected.
+  return form::kControls[slot].kind == ControlKind::RadioButton ? WS_GROUP | WS_TABSTOP : WS_GROUP;
+}
+
+DWORD ExStyleOf(ControlKind kind) {
+  return kind == ControlKind::TextBox || kind == ControlKind::ListBox ? WS_EX_CLIENTEDGE : 0;
+}
+
+}  // namespace
+
+Win32Form::Win32Form(HINSTANCE instance) {
+  const form::WindowSpec& spec = form::kWindow;
+  window_brush_ = CreateSolidBrush(ToColorRef(spec.background));
+  for (std::size_t slot = 0; slot < form::kControlCount; ++slot) {
+    if (const auto& colour = form::kControls[slot].background) {
+      brushes_[slot] = CreateSolidBrush(ToColorRef(*colour));
+    }
+  }
+
+  WNDCLASSEXW window_class{};
+  window_class.cbSize = sizeof(window_class);
+  window_class.lpfnWndProc = WindowProc;
+  window_class.hInstance = instance;
+  window_class.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  window_class.hIcon = static_cast<HICON>(
+      LoadImageW(instance, MAKEINTRESOURCEW(VOICE_TYPES_ICON_ID), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+  window_class.hIconSm = static_cast<HICON>(LoadImageW(
+      instance, MAKEINTRESOURCEW(VOICE_TYPES_ICON_ID), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+      GetSystemMetrics(SM_CYSMICON), 0));
+  window_class.lpszClassName = kWindowClass;
+  RegisterClassExW(&window_class);
+
+  window_ = CreateWindowExW(0, kWindowClass, Widen(spec.caption).c_str(), kWindowStyle,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
+                            nullptr, instance, this);
+  if (window_ == nullptr) throw std::runtime_error("the main window could not be created");
+  CreateControls(instance);
+  ApplyDpi(DpiOf(window_));
+  SendMessageW(Log(), EM_SETLIMITTEXT, 0, 0);  // the default holds only about 30,000 characters
+  SetFocus(Log());
+}
+
+Win32Form::~Win32Form() {
+  destroying_ = true;
+  if (window_ != nullptr) DestroyWindow(window_);
+  if (font_ != nullptr) DeleteObject(font_);
+  for (HBRUSH brush : brushes_) {
+    if (brush != nullptr) DeleteObject(brush);
+  }
+  DeleteObject(window_brush_);
+}
+
+void Win32Form::CreateControls(HINSTANCE instance) {
+  for (std::size_t slot = 0; slot < form::kControlCount; ++slot) {
+    const form::ControlSpec& spec = form::kControls[slot];
+    const DWORD visible = spec.never_shown ? 0 : WS_VISIBLE;
+    HWND control = CreateWindowExW(
+        ExStyleOf(spec.kind), ClassOf(spec.kind), Widen(spec.text).c_str(),
+        WS_CHILD | visible | StyleOf(spec.kind) | GroupStyleOf(slot), 0, 0, 0, 0, window_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + slot)), instance, nullptr);
+    if (control == nullptr) throw std::runtime_error("a control could not be created");
+    for (std::string_view item : spec.items) {
+      const LRESULT row =
+          SendMessageW(control, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
+      SendMessageW(control, LB_SETITEMDATA, static_cast<WPARAM>(row), 0);
+    }
+    controls_[slot] = control;
+  }
+}
+
+// Places every control and sizes the window for a dots-per-inch, with a font made for it.
+void Win32Form::ApplyDpi(int dpi) {
+  dpi_ = dpi;
+  const form::WindowSpec& spec = form::kWindow;
+  HFONT old_font = font_;
+  font_ = CreateFontW(-MulDiv(spec.font_points, dpi, 72), 0, 0, 0, spec.font_weight, FALSE, FALSE,
+                      FALSE, static_cast<BYTE>(spec.font_charset), OUT_DEFAULT_PRECIS,
+                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_ROMAN,
+                      Widen(spec.font_family).c_str());
+  for (std::size_t slot = 0; slot < form::kControlCount; ++slot) {
+    const form::Twips& place = form::kControls[slot].place;
+    SetWindowPos(controls_[slot], nullptr, form::ToPixels(place.left, dpi),
+                 form::ToPixels(place.top, dpi), form::ToPixels(place.width, dpi),
+                 form::ToPixels(place.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(controls_[slot], WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+  }
+  if (old_font != nullptr) DeleteObject(old_font);
+  const SIZE outer = OuterSize(
+      {form::ToPixels(spec.client_width, dpi), form::ToPixels(spec.client_height, dpi)},
+      kWindowStyle, 0, dpi);
+  SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Form::Dispatch(MSG& message) {
+  // A multi-line edit closes its dialog on Esc; here Esc has nothing to do.
+  if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) return;
+  if (IsDialogMessageW(window_, &message)) return;
+  TranslateMessage(&message);
+  DispatchMessageW(&message);
+}
+
+LRESULT CALLBACK Win32Form::WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lparam);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<Win32Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (self == nullptr || self->window_ == nullptr) {
+    return DefWindowProcW(window, message, wparam, lparam);
+  }
+  return self->Handle(message, wparam, lparam);
+}
+
+LRESULT Win32Form::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_COMMAND:
+      if (lparam != 0 && on_command_) {
+        on_command_(SlotOf(reinterpret_cast<HWND>(lparam)), HIWORD(wparam));
+      }
+      return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+      return ColourControl(reinterpret_cast<HWND>(lparam), reinterpret_cast<HDC>(wparam));
+    case WM_ERASEBKGND: {
+      RECT client;
+      GetClientRect(window_, &client);
+      FillRect(reinterpret_cast<HDC>(wparam), &client, window_brush_);
+      return 1;
+    }
+    case WM_NEXTDLGCTL:
+      MoveFocus(wparam, lparam);
+      return 0;
+    case WM_DPICHANGED: {
+      const RECT* suggested = reinterpret_cast<const RECT*>(lparam);
+      SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      ApplyDpi(LOWORD(wparam));
+      return 0;
+    }
+    case WM_DESTROY:
+      if (!destroying_) PostQuitMessage(0);
+      return 0;
+    default:
+      return DefWindowProcW(window_, message, wparam, lparam);
+  }
+}
+
+// A plain window gets Tab from the dialog manager as WM_NEXTDLGCTL and must move the
+// focus itself.
+void Win32Form::MoveFocus(WPARAM wparam, LPARAM lparam) {
+  HWND next = lparam != 0 ? reinterpret_cast<HWND>(wparam)
+                          : GetNextDlgTabItem(window_, GetFocus(), wparam != 0);
+  if (next != nullptr) SetFocus(next);
+}
+
+LRESULT Win32Form::ColourControl(HWND control, HDC dc) {
+  const std::size_t slot = SlotOf(control);
+  if (slot >= form::kControlCount) return 0;
+  const form::ControlSpec& spec = form::kControls[slot];
+  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+  if (spec.background) {
+    SetBkColor(dc, ToColorRef(*spec.background));
+    return reinterpret_cast<LRESULT>(brushes_[slot]);
+  }
+  // A read-only edit asks as a static would, but keeps the look of an edit.
+  SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+  return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+}
+
+std::size_t Win32Form::SlotOf(HWND control) const {
+  return static_cast<std::size_t>(GetDlgCtrlID(control) - kFirstControlId);
+}
+
+}  // namespace voice_types::win32

@@ -1,0 +1,58 @@
+// The window on the platform's standard controls, built from the form table.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <functional>
+
+#include "window/form.h"
+
+namespace voice_types::win32 {
+
+class Win32Form {
+ public:
+  // Told the table slot of a control that sent a notification, and the code.
+  using CommandHandler = std::function<void(std::size_t slot, WORD code)>;
+
+  explicit Win32Form(HINSTANCE instance);
+  ~Win32Form();
+  Win32Form(const Win32Form&) = delete;
+  Win32Form& operator=(const Win32Form&) = delete;
+
+  HWND Window() const { return window_; }
+  // The control at a place in the form table.
+  HWND Control(std::size_t slot) const { return controls_.at(slot); }
+  HWND Option(ControlIndex option) const { return Control(form::OptionSlot(option)); }
+  HWND Voice(VoiceGroup group, ControlIndex box) const {
+    return Control(form::VoiceSlot(group, box));
+  }
+  HWND Log() const { return Control(form::LogSlot()); }
+  int Dpi() const { return dpi_; }
+  HFONT Font() const { return font_; }
+
+  void OnCommand(CommandHandler handler) { on_command_ = std::move(handler); }
+
+  // One queued message, with Tab, Shift+Tab, the arrow keys and Space working as in a dialog.
+  void Dispatch(MSG& message);
+
+ private:
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+  void CreateControls(HINSTANCE instance);
+  void ApplyDpi(int dpi);
+  LRESULT ColourControl(HWND control, HDC dc);
+  void MoveFocus(WPARAM wparam, LPARAM lparam);
+  std::size_t SlotOf(HWND control) const;
+
+  HWND window_ = nullptr;
+  std::array<HWND, form::kControlCount> controls_{};
+  std::array<HBRUSH, form::kControlCount> brushes_{};
+  HBRUSH window_brush_ = nullptr;
+  HFONT font_ = nullptr;
+  int dpi_ = 96;
+  bool destroying_ = false;
+  CommandHandler on_command_;
+};
+
+}  // namespace voice_types::win32
