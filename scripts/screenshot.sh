@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# Takes docs/screenshot.png: the Linux window under Xvfb after choosing the women's voices
-# and checking two of them. Needs a built build/main (scripts/run.sh or scripts/test.sh).
+# Takes a screenshot of the window under Xvfb after choosing the women's voices and
+# checking Сопран and Алт with the keyboard: docs/screenshot.png of the Linux program, or
+# with "windows" docs/screenshot-windows.png of voice-types.exe under Wine.
+# Needs the build that scripts/test.sh makes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+which=${1:-linux}
 
 need=()
 for tool in Xvfb:xvfb xdotool:xdotool import:imagemagick; do
@@ -11,7 +14,8 @@ done
 if [ ${#need[@]} -gt 0 ]; then
   sudo=()
   [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${need[@]}"
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
+    "${need[@]}"
 fi
 
 display=:57
@@ -20,12 +24,23 @@ xvfb=$!
 trap 'kill $program $xvfb 2>/dev/null || true' EXIT
 export DISPLAY=$display
 sleep 1
-build/main/window/qt/voice-types &
+if [ "$which" = windows ]; then
+  export WINEPREFIX=$PWD/build/wineprefix-x11 WINEDEBUG=-all
+  scripts/wine-prefix.sh "$WINEPREFIX"
+  wine build/win32/bin/voice-types.exe &
+  output=docs/screenshot-windows.png
+else
+  build/main/window/qt/voice-types &
+  output=docs/screenshot.png
+fi
 program=$!
-window=$(xdotool search --sync --pid "$program" --onlyvisible | head -n 1)
-click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.3; }
-click 40 64   # Глас - жени
-click 40 90   # Сопран
-click 40 138  # Алт
-import -window "$window" docs/screenshot.png
-echo "docs/screenshot.png"
+window=$(xdotool search --sync --onlyvisible --name 'example.org' | head -n 1)
+sleep 1
+xdotool windowfocus --sync "$window"
+for key in Tab space Tab space Tab Tab space; do
+  xdotool key "$key"
+  sleep 0.2
+done
+sleep 0.5
+import -window "$window" "$output"
+echo "$output"

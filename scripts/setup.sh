@@ -8,8 +8,10 @@ packages=(
   cmake ninja-build g++ python3
   # the Linux program; Liberation Serif is the face fontconfig gives for "Times New Roman"
   qt6-base-dev fonts-liberation2
+  # the Windows program, cross-built, and Wine to test it
+  g++-mingw-w64-x86-64-posix wine wine64
   # tests and packaging
-  libgtest-dev dpkg-dev file desktop-file-utils appstream
+  libgtest-dev googletest dpkg-dev file desktop-file-utils appstream
 )
 
 missing=()

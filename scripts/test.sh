@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the core under
-# AddressSanitizer and UndefinedBehaviorSanitizer first, then the full build.
+# AddressSanitizer and UndefinedBehaviorSanitizer, the Windows program under Wine, then the
+# Linux build with everything in it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,6 +11,11 @@ cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
   -DVOICE_TYPES_CORE_ONLY=ON -DVOICE_TYPES_SANITIZE=ON
 cmake --build build/asan
 ctest --test-dir build/asan --output-on-failure --parallel "$(nproc)"
+
+cmake -S . -B build/win32 -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
+  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+cmake --build build/win32
+ctest --test-dir build/win32 --output-on-failure --parallel "$(nproc)"
 
 cmake -S . -B build/main -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build/main

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Makes a Wine prefix for the Windows program, once: "Times New Roman" mapped to Liberation
-# Serif (a classroom PC has the real face), no crash debugger so a crash fails instead of
-# waiting forever, and with "null" as second argument Wine's null graphics driver, which
-# creates and drives real windows without an X server.
+# Serif (a classroom PC has the real face); a crash debugger that cannot start, so a crashing
+# program ends at once instead of waiting for someone to answer the debugger; and, with
+# "null" as second argument, Wine's null graphics driver, which creates and drives real
+# windows without an X server.
 set -euo pipefail
-prefix=$1
+prefix=$(realpath -m "$1")
 driver=${2:-}
 mkdir -p "$(dirname "$prefix")"
 exec 9>"$prefix.lock"
@@ -23,8 +24,8 @@ REGEDIT4
 "Times New Roman"="Liberation Serif"
 
 [HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\AeDebug]
-"Debugger"=-
-"Auto"="0"
+"Debugger"="no-debugger.exe"
+"Auto"="1"
 REG
 if [ "$driver" = null ]; then
   printf '\n[HKEY_CURRENT_USER\\Software\\Wine\\Drivers]\n"Graphics"="null"\n' >>"$settings"

@@ -6,6 +6,7 @@
 
 #include "core/catalogue.h"
 #include "tests/support/memory_port.h"
+#include "tests/support/worked_sequence.h"
 
 namespace voice_types {
 namespace {
@@ -62,35 +63,21 @@ TEST_P(SelectorTest, LoadingHidesEveryBoxMaleFirstAndKeepsTheExercise) {
   EXPECT_FALSE(session_.port.IsOptionSelected(1));
 }
 
-struct Step {
-  const char* what;
-  std::function<void(Session&)> act;
-  std::string log;
-  std::string shown;
-};
-
 TEST_P(SelectorTest, WorkedSequenceGivesTheExactLog) {
-  const std::string women = "Избрано: Глас - жени\r\n";
-  const std::string men = "Избрано: Глас - мъже\r\n";
-  const std::string alto_on = "Новопосочен женски глас:  Алт\r\n";
-  const std::string alto_off = "Демаркиран женски глас:  Алт\r\n";
-  const std::string soprano_on = "Новопосочен женски глас:  Сопран\r\n";
-  const std::string female = "F0 F1 F2 F3";
-  const std::vector<Step> steps = {
-      {"choose women", [](Session& s) { s.Choose(0); }, women, female},
-      {"check alto", [](Session& s) { s.Click(kF, 2); }, women + alto_on, female},
-      {"uncheck alto", [](Session& s) { s.Click(kF, 2); }, women + alto_on + alto_off, female},
-      {"check soprano", [](Session& s) { s.Click(kF, 0); }, women + alto_on + alto_off + soprano_on,
-       female},
-      {"choose men", [](Session& s) { s.Choose(1); }, men, "M0 M1 M2 M3"},
-      {"choose women again", [](Session& s) { s.Choose(0); }, women, female},
+  const std::vector<std::function<void(Session&)>> actions = {
+      [](Session& s) { s.Choose(0); },    [](Session& s) { s.Click(kF, 2); },
+      [](Session& s) { s.Click(kF, 2); }, [](Session& s) { s.Click(kF, 0); },
+      [](Session& s) { s.Choose(1); },    [](Session& s) { s.Choose(0); },
   };
+  const std::vector<std::string> logs = testing::WorkedSequenceLogs();
+  const std::string female = "F0 F1 F2 F3";
+  const std::vector<std::string> shown = {female, female, female, female, "M0 M1 M2 M3", female};
   EXPECT_EQ(Shown(), "");
-  for (const auto& step : steps) {
-    SCOPED_TRACE(step.what);
-    step.act(session_);
-    EXPECT_EQ(Log(), step.log);
-    EXPECT_EQ(Shown(), step.shown);
+  for (std::size_t step = 0; step < actions.size(); ++step) {
+    SCOPED_TRACE(step + 1);
+    actions[step](session_);
+    EXPECT_EQ(Log(), logs[step]);
+    EXPECT_EQ(Shown(), shown[step]);
   }
   EXPECT_EQ(CheckedCount(kF), 0) << "soprano was cleared when the men were chosen";
   EXPECT_EQ(CheckedCount(kM), 0);

@@ -8,6 +8,7 @@
 #include "core/catalogue.h"
 #include "tests/qt/qt_window.h"
 #include "tests/support/reference_model.h"
+#include "tests/support/worked_sequence.h"
 
 namespace voice_types::qt {
 namespace {
@@ -32,25 +33,10 @@ void ExpectMatches(QtWindow& window, const ReferenceModel& model) {
   EXPECT_TRUE(window.failures.empty());
 }
 
-// The logs after each step of the lesson's worked sequence: choose women, check and
-// uncheck alto, check soprano, choose men, choose women again.
-std::vector<std::string> WorkedSequenceLogs() {
-  const std::string women = "Избрано: Глас - жени\r\n";
-  const std::string alto_on = "Новопосочен женски глас:  Алт\r\n";
-  const std::string alto_off = "Демаркиран женски глас:  Алт\r\n";
-  const std::string soprano_on = "Новопосочен женски глас:  Сопран\r\n";
-  return {women,
-          women + alto_on,
-          women + alto_on + alto_off,
-          women + alto_on + alto_off + soprano_on,
-          "Избрано: Глас - мъже\r\n",
-          women};
-}
-
 using Action = std::function<void(QtWindow&)>;
 
 void RunWorkedSequence(const std::vector<Action>& actions) {
-  const std::vector<std::string> logs = WorkedSequenceLogs();
+  const std::vector<std::string> logs = voice_types::testing::WorkedSequenceLogs();
   ASSERT_EQ(actions.size(), logs.size());
   QtWindow window;
   EXPECT_EQ(window.ShownLog(), catalogue::kExerciseText);

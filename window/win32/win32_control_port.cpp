@@ -3,16 +3,6 @@
 #include "window/win32/win32_text.h"
 
 namespace voice_types::win32 {
-namespace {
-
-std::string WindowText(HWND window) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return Narrow(text);
-}
-
-}  // namespace
-
 Win32ControlPort::Win32ControlPort(Win32Form& form)
     : form_(form), shown_(form::kControls[form::LogSlot()].text) {}
 

@@ -77,11 +77,11 @@ Win32Form::Win32Form(HINSTANCE instance) {
   window_class.lpfnWndProc = WindowProc;
   window_class.hInstance = instance;
   window_class.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-  window_class.hIcon = static_cast<HICON>(
-      LoadImageW(instance, MAKEINTRESOURCEW(VOICE_TYPES_ICON_ID), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
-  window_class.hIconSm = static_cast<HICON>(LoadImageW(
-      instance, MAKEINTRESOURCEW(VOICE_TYPES_ICON_ID), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-      GetSystemMetrics(SM_CYSMICON), 0));
+  window_class.hIcon = static_cast<HICON>(LoadImageW(
+      instance, MAKEINTRESOURCEW(VOICE_TYPES_ICON_ID), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+  window_class.hIconSm = static_cast<HICON>(
+      LoadImageW(instance, MAKEINTRESOURCEW(VOICE_TYPES_ICON_ID), IMAGE_ICON,
+                 GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
   window_class.lpszClassName = kWindowClass;
   RegisterClassExW(&window_class);
 
@@ -140,10 +140,18 @@ void Win32Form::ApplyDpi(int dpi) {
     SendMessageW(controls_[slot], WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
   }
   if (old_font != nullptr) DeleteObject(old_font);
-  const SIZE outer = OuterSize(
-      {form::ToPixels(spec.client_width, dpi), form::ToPixels(spec.client_height, dpi)},
-      kWindowStyle, 0, dpi);
-  SetWindowPos(window_, nullptr, 0, 0, outer.cx, outer.cy,
+  ResizeClientArea(form::ToPixels(spec.client_width, dpi), form::ToPixels(spec.client_height, dpi));
+}
+
+// Sizes the window so that its client area has the given size, whatever its frame measures.
+void Win32Form::ResizeClientArea(int width, int height) {
+  RECT outer;
+  RECT client;
+  GetWindowRect(window_, &outer);
+  GetClientRect(window_, &client);
+  const int frame_width = (outer.right - outer.left) - client.right;
+  const int frame_height = (outer.bottom - outer.top) - client.bottom;
+  SetWindowPos(window_, nullptr, 0, 0, width + frame_width, height + frame_height,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

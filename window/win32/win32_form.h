@@ -41,6 +41,7 @@ class Win32Form {
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
   void CreateControls(HINSTANCE instance);
   void ApplyDpi(int dpi);
+  void ResizeClientArea(int width, int height);
   LRESULT ColourControl(HWND control, HDC dc);
   void MoveFocus(WPARAM wparam, LPARAM lparam);
   std::size_t SlotOf(HWND control) const;

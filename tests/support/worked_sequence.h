@@ -1,0 +1,13 @@
+// The lesson's worked sequence: choose the women's voices, check and uncheck alto, check
+// soprano, choose the men's voices, choose the women's again.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace voice_types::testing {
+
+// The exact log after each of the six steps.
+std::vector<std::string> WorkedSequenceLogs();
+
+}  // namespace voice_types::testing

@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "core/catalogue.h"
+#include "tests/support/reference_model.h"
+#include "tests/support/worked_sequence.h"
+#include "tests/win32/win32_window.h"
+
+namespace voice_types::win32 {
+namespace {
+
+using testing::IsChecked;
+using testing::Win32Window;
+using voice_types::testing::ReferenceModel;
+
+constexpr VoiceGroup kF = VoiceGroup::Female;
+constexpr VoiceGroup kM = VoiceGroup::Male;
+
+void ExpectMatches(Win32Window& window, const ReferenceModel& model) {
+  for (VoiceGroup group : kVoiceGroups) {
+    for (ControlIndex box = 0; box < kVoicesPerGroup; ++box) {
+      HWND check = window.form.Voice(group, box);
+      EXPECT_EQ(IsWindowVisible(check) != FALSE, model.Visible(group, box)) << WindowText(check);
+      EXPECT_EQ(IsChecked(check), model.Checked(group, box)) << WindowText(check);
+    }
+  }
+  EXPECT_EQ(window.Log(), model.Log());
+  EXPECT_EQ(window.ShownLog(), model.Log());
+  EXPECT_TRUE(window.failures.empty());
+}
+
+using Action = std::function<void(Win32Window&)>;
+
+void RunWorkedSequence(const std::vector<Action>& actions) {
+  const std::vector<std::string> logs = voice_types::testing::WorkedSequenceLogs();
+  ASSERT_EQ(actions.size(), logs.size());
+  Win32Window window;
+  EXPECT_EQ(window.ShownLog(), catalogue::kExerciseText);
+  for (std::size_t step = 0; step < actions.size(); ++step) {
+    SCOPED_TRACE(step + 1);
+    actions[step](window);
+    EXPECT_EQ(window.Log(), logs[step]);
+    EXPECT_EQ(window.ShownLog(), logs[step]);
+  }
+  EXPECT_FALSE(IsChecked(window.form.Voice(kF, 0))) << "soprano cleared on the way";
+  EXPECT_TRUE(window.failures.empty());
+}
+
+TEST(Win32BehaviourTest, WorkedSequenceClickedOnTheButtons) {
+  const auto option = [](ControlIndex index) -> Action {
+    return [index](Win32Window& w) { w.Click(w.form.Option(index)); };
+  };
+  const auto voice = [](ControlIndex box) -> Action {
+    return [box](Win32Window& w) { w.Click(w.form.Voice(kF, box)); };
+  };
+  RunWorkedSequence({option(0), voice(2), voice(2), voice(0), option(1), option(0)});
+}
+
+TEST(Win32BehaviourTest, WorkedSequenceThroughTheKeyboard) {
+  struct Press {
+    WPARAM key;
+    bool shift;
+  };
+  const auto keys = [](std::vector<Press> presses) -> Action {
+    return [presses](Win32Window& w) {
+      for (const Press& press : presses) w.Key(press.key, press.shift);
+    };
+  };
+  const Press tab{VK_TAB, false}, back{VK_TAB, true}, space{VK_SPACE, false};
+  RunWorkedSequence({
+      keys({tab, space}),               // from the log to women, select
+      keys({tab, tab, tab, space}),     // to alto, check
+      keys({space}),                    // uncheck
+      keys({back, back, space}),        // back to soprano, check
+      keys({back, {VK_RIGHT, false}}),  // to the radio group, arrow to men
+      keys({{VK_LEFT, false}}),         // arrow back to women
+  });
+}
+
+TEST(Win32BehaviourTest, SwitchingGroupsClearsCheckedBoxesWithoutALine) {
+  Win32Window window;
+  ReferenceModel model;
+  for (VoiceGroup group : {kM, kF, kM}) {
+    window.Click(window.form.Option(OptionIndexOf(group)));
+    model.Choose(group);
+    for (ControlIndex box = 0; box < kVoicesPerGroup; ++box) {
+      window.Click(window.form.Voice(group, box));
+      model.Toggle(group, box);
+    }
+    ExpectMatches(window, model);
+  }
+}
+
+TEST(Win32BehaviourTest, ALogPastThirtyThousandCharactersStaysIntact) {
+  Win32Window window;
+  ReferenceModel model;
+  window.Click(window.form.Option(0));
+  model.Choose(kF);
+  while (model.Log().size() < 80000) {
+    const auto box = static_cast<ControlIndex>(model.Log().size() % kVoicesPerGroup);
+    window.Click(window.form.Voice(kF, box));
+    model.Toggle(kF, box);
+  }
+  ExpectMatches(window, model);
+  EXPECT_GT(GetWindowTextLengthW(window.form.Log()), 30000);
+}
+
+TEST(Win32BehaviourTest, EscapeInTheLogDoesNotCloseTheWindow) {
+  Win32Window window;
+  ASSERT_EQ(GetFocus(), window.form.Log());
+  window.Key(VK_ESCAPE);
+  window.Key(VK_RETURN);
+  EXPECT_TRUE(IsWindow(window.form.Window()));
+  EXPECT_TRUE(IsWindowVisible(window.form.Window()));
+}
+
+TEST(Win32BehaviourTest, AFailingHandlerIsReportedOnceAndStopsDelivery) {
+  Win32Window window;
+  window.wiring.Deliver([] { throw ControlError("Check2(8) does not exist"); });
+  window.Click(window.form.Option(1));
+  const std::vector<std::string> expected = {"Check2(8) does not exist"};
+  EXPECT_EQ(window.failures, expected);
+  EXPECT_EQ(window.Log(), catalogue::kExerciseText) << "nothing delivered after the failure";
+}
+
+}  // namespace
+}  // namespace voice_types::win32

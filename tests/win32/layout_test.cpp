@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include <cwctype>
+
+#include "core/catalogue.h"
+#include "tests/win32/win32_window.h"
+
+namespace voice_types::win32 {
+namespace {
+
+using form::ControlKind;
+using testing::Win32Window;
+
+std::wstring ClassName(HWND window) {
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  std::wstring lower(name);
+  for (wchar_t& c : lower) c = static_cast<wchar_t>(std::towlower(c));
+  return lower;
+}
+
+struct KindCase {
+  ControlKind kind;
+  const wchar_t* window_class;
+  DWORD type_mask;  // the bits that hold a control's type, and the type they must hold
+  DWORD type;
+  DWORD required;   // style bits that must be set
+  DWORD forbidden;  // style bits that must not be
+};
+
+const KindCase kKinds[] = {
+    {ControlKind::TextBox, L"edit", 0, 0, ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_TABSTOP,
+     WS_HSCROLL | ES_AUTOHSCROLL},
+    {ControlKind::Label, L"static", SS_TYPEMASK, SS_LEFT, 0, WS_TABSTOP},
+    {ControlKind::RadioButton, L"button", BS_TYPEMASK, BS_AUTORADIOBUTTON, 0, 0},
+    {ControlKind::CheckBox, L"button", BS_TYPEMASK, BS_AUTOCHECKBOX, WS_TABSTOP, 0},
+    {ControlKind::ListBox, L"listbox", 0, 0, LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
+     LBS_SORT | LBS_OWNERDRAWFIXED},
+};
+
+void ExpectPlacedAt(Win32Window& window, int dpi) {
+  for (std::size_t slot = 0; slot < form::kControlCount; ++slot) {
+    const form::Twips& twips = form::kControls[slot].place;
+    const RECT place = window.PlaceOf(window.form.Control(slot));
+    SCOPED_TRACE(slot);
+    EXPECT_EQ(place.left, form::ToPixels(twips.left, dpi));
+    EXPECT_EQ(place.top, form::ToPixels(twips.top, dpi));
+    EXPECT_EQ(place.right - place.left, form::ToPixels(twips.width, dpi));
+    EXPECT_EQ(place.bottom - place.top, form::ToPixels(twips.height, dpi));
+  }
+  RECT client;
+  GetClientRect(window.form.Window(), &client);
+  EXPECT_EQ(client.right, form::ToPixels(form::kWindow.client_width, dpi));
+  EXPECT_EQ(client.bottom, form::ToPixels(form::kWindow.client_height, dpi));
+  LOGFONTW font{};
+  GetObjectW(window.form.Font(), sizeof(font), &font);
+  EXPECT_EQ(font.lfHeight, -MulDiv(12, dpi, 72));
+}
+
+TEST(Win32LayoutTest, EveryControlHasItsClassStyleTextAndVisibility) {
+  Win32Window window;
+  for (std::size_t slot = 0; slot < form::kControlCount; ++slot) {
+    const form::ControlSpec& spec = form::kControls[slot];
+    HWND control = window.form.Control(slot);
+    SCOPED_TRACE(slot);
+    EXPECT_EQ(GetParent(control), window.form.Window());
+    for (const KindCase& kind : kKinds) {
+      if (kind.kind != spec.kind) continue;
+      const auto style = static_cast<DWORD>(GetWindowLongW(control, GWL_STYLE));
+      EXPECT_EQ(ClassName(control), kind.window_class);
+      EXPECT_EQ(style & kind.type_mask, kind.type);
+      EXPECT_EQ(style & kind.required, kind.required);
+      EXPECT_EQ(style & kind.forbidden, 0u);
+    }
+    if (spec.kind != ControlKind::ListBox) {
+      EXPECT_EQ(WindowText(control), spec.text);
+    }
+    const bool hidden = spec.never_shown || spec.kind == ControlKind::CheckBox;
+    EXPECT_EQ(IsWindowVisible(control) != FALSE, !hidden);
+  }
+}
+
+TEST(Win32LayoutTest, PlacesAndSizesFollowTheTableAt96And144Dpi) {
+  Win32Window window;
+  ASSERT_EQ(window.form.Dpi(), 96);
+  ExpectPlacedAt(window, 96);
+
+  RECT suggested{10, 10, 800, 600};
+  SendMessageW(window.form.Window(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+               reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_EQ(window.form.Dpi(), 144);
+  ExpectPlacedAt(window, 144);
+}
+
+TEST(Win32LayoutTest, OneFontOnEveryControl) {
+  Win32Window window;
+  LOGFONTW font{};
+  ASSERT_NE(GetObjectW(window.form.Font(), sizeof(font), &font), 0);
+  EXPECT_STREQ(font.lfFaceName, L"Times New Roman");
+  EXPECT_EQ(font.lfWeight, FW_NORMAL);
+  EXPECT_EQ(font.lfCharSet, RUSSIAN_CHARSET);
+  EXPECT_FALSE(font.lfItalic || font.lfUnderline || font.lfStrikeOut);
+  for (std::size_t slot = 0; slot < form::kControlCount; ++slot) {
+    HWND control = window.form.Control(slot);
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), window.form.Font());
+  }
+}
+
+TEST(Win32LayoutTest, WindowHasItsCaptionAndCannotBeResized) {
+  Win32Window window;
+  EXPECT_EQ(WindowText(window.form.Window()), catalogue::kWindowCaption);
+  const auto style = static_cast<DWORD>(GetWindowLongW(window.form.Window(), GWL_STYLE));
+  EXPECT_EQ(style & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0u);
+  EXPECT_NE(style & WS_CAPTION, 0u);
+}
+
+TEST(Win32LayoutTest, NoteListHoldsTheSevenItemsInOrderWithNothingSelected) {
+  Win32Window window;
+  HWND list = window.form.Control(13);
+  ASSERT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 7);
+  for (int row = 0; row < 7; ++row) {
+    wchar_t text[32] = {};
+    SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text));
+    EXPECT_EQ(Narrow(text), catalogue::kNoteItems[static_cast<std::size_t>(row)]);
+    EXPECT_EQ(SendMessageW(list, LB_GETITEMDATA, static_cast<WPARAM>(row), 0), 0);
+  }
+  EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), LB_ERR);
+}
+
+// What the window answers when a control asks for its colours before painting.
+struct Painted {
+  COLORREF background;
+  COLORREF brush;
+};
+
+Painted PaintColours(Win32Window& window, HWND control, UINT message) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(window.form.Window(), message,
+                                                           reinterpret_cast<WPARAM>(dc),
+                                                           reinterpret_cast<LPARAM>(control)));
+  const Painted painted{GetBkColor(dc), 0};
+  DeleteDC(dc);
+  LOGBRUSH logbrush{};
+  GetObjectW(brush, sizeof(logbrush), &logbrush);
+  return {painted.background, logbrush.lbColor};
+}
+
+TEST(Win32LayoutTest, EveryControlPaintsItsTableColour) {
+  Win32Window window;
+  for (std::size_t slot = 0; slot < form::kControlCount; ++slot) {
+    const form::ControlSpec& spec = form::kControls[slot];
+    SCOPED_TRACE(slot);
+    const COLORREF expected =
+        spec.background ? RGB(spec.background->red, spec.background->green, spec.background->blue)
+                        : GetSysColor(COLOR_WINDOW);
+    for (UINT message : {WM_CTLCOLORSTATIC, WM_CTLCOLORBTN, WM_CTLCOLOREDIT, WM_CTLCOLORLISTBOX}) {
+      const Painted painted = PaintColours(window, window.form.Control(slot), message);
+      EXPECT_EQ(painted.background, expected);
+      EXPECT_EQ(painted.brush, expected);
+    }
+  }
+}
+
+std::vector<std::size_t> TabChain(Win32Window& window, int steps) {
+  std::vector<std::size_t> chain;
+  for (int i = 0; i < steps; ++i) {
+    chain.push_back(static_cast<std::size_t>(GetDlgCtrlID(GetFocus())));
+    window.Key(VK_TAB);
+  }
+  return chain;
+}
+
+TEST(Win32LayoutTest, FocusStartsOnTheLogAndTabFollowsTheTable) {
+  Win32Window window;
+  const auto id = [&window](std::size_t slot) {
+    return static_cast<std::size_t>(GetDlgCtrlID(window.form.Control(slot)));
+  };
+  EXPECT_EQ(GetFocus(), window.form.Log());
+  const std::vector<std::size_t> before = {id(0), id(3), id(13), id(0)};
+  EXPECT_EQ(TabChain(window, 4), before) << "one stop for the radio group, hidden boxes skipped";
+
+  window.Click(window.form.Option(1));
+  SetFocus(window.form.Log());
+  const std::vector<std::size_t> after = {id(0),  id(4),  id(9),  id(10),
+                                          id(11), id(12), id(13), id(0)};
+  EXPECT_EQ(TabChain(window, 8), after);
+}
+
+}  // namespace
+}  // namespace voice_types::win32

@@ -1,0 +1,52 @@
+#include "tests/win32/win32_window.h"
+
+#include "window/win32/win32_text.h"
+
+namespace voice_types::win32::testing {
+namespace {
+
+void SetShift(bool down) {
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[VK_SHIFT] = down ? 0x80 : 0;
+  SetKeyboardState(keys);
+}
+
+}  // namespace
+
+Win32Window::Win32Window() {
+  wiring.Deliver([this] { selector.OnWindowLoaded(); });
+  ShowWindow(form.Window(), SW_SHOW);
+  SetForegroundWindow(form.Window());
+  SetFocus(form.Log());
+  Pump();
+}
+
+void Win32Window::Key(WPARAM key, bool shift) {
+  SetShift(shift);
+  HWND target = GetFocus();
+  PostMessageW(target, WM_KEYDOWN, key, 1);
+  PostMessageW(target, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001));
+  Pump();
+  SetShift(false);
+}
+
+void Win32Window::Pump() {
+  MSG message;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message != WM_QUIT) form.Dispatch(message);
+  }
+}
+
+std::string Win32Window::ShownLog() const { return WindowText(form.Log()); }
+
+RECT Win32Window::PlaceOf(HWND control) const {
+  RECT place;
+  GetWindowRect(control, &place);
+  MapWindowPoints(HWND_DESKTOP, form.Window(), reinterpret_cast<POINT*>(&place), 2);
+  return place;
+}
+
+bool IsChecked(HWND button) { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+}  // namespace voice_types::win32::testing

@@ -1,0 +1,42 @@
+// The real Windows window, wired and shown as the program shows it, for tests to drive.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "core/voice_selector.h"
+#include "window/win32/win32_control_port.h"
+#include "window/win32/win32_form.h"
+#include "window/win32/win32_text.h"
+#include "window/win32/win32_wiring.h"
+
+namespace voice_types::win32::testing {
+
+struct Win32Window {
+  Win32Window();
+
+  // A click on a radio button or check box, as the platform delivers one.
+  void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
+  // A key pressed and released on the focused control, through the program's message loop.
+  void Key(WPARAM key, bool shift = false);
+  // Runs every queued message as the program's loop would.
+  void Pump();
+
+  std::string Log() const { return std::string(port.LogText().View()); }
+  std::string ShownLog() const;
+  // A control's place in the window's client area.
+  RECT PlaceOf(HWND control) const;
+
+  Win32Form form{GetModuleHandleW(nullptr)};
+  Win32ControlPort port{form};
+  VoiceSelector selector{port};
+  std::vector<std::string> failures;
+  Win32Wiring wiring{form, selector,
+                     [this](const std::string& message) { failures.push_back(message); }};
+};
+
+bool IsChecked(HWND button);
+
+}  // namespace voice_types::win32::testing
