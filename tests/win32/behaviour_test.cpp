@@ -106,6 +106,18 @@ TEST(Win32BehaviourTest, ALogPastThirtyThousandCharactersStaysIntact) {
   EXPECT_GT(GetWindowTextLengthW(window.form.Log()), 30000);
 }
 
+TEST(Win32BehaviourTest, TheNewestLineIsInView) {
+  Win32Window window;
+  window.Click(window.form.Option(0));
+  for (int i = 0; i < 40; ++i) window.Click(window.form.Voice(kF, 1));
+  HWND log = window.form.Log();
+  const auto lines = SendMessageW(log, EM_GETLINECOUNT, 0, 0);
+  const auto first_visible = SendMessageW(log, EM_GETFIRSTVISIBLELINE, 0, 0);
+  EXPECT_GT(first_visible, 0);
+  // The box shows about six lines; the last one holding text is among them.
+  EXPECT_GE(first_visible + 6, lines - 1);
+}
+
 TEST(Win32BehaviourTest, EscapeInTheLogDoesNotCloseTheWindow) {
   Win32Window window;
   ASSERT_EQ(GetFocus(), window.form.Log());

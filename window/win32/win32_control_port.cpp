@@ -32,7 +32,8 @@ std::string Win32ControlPort::ReadVoiceCaption(VoiceGroup group, ControlIndex bo
 }
 
 // An extension of the shown text replaces the empty selection at the end with its tail,
-// so appending a line costs the same however long the log is.
+// so appending a line costs the same however long the log is; the edit then scrolls its
+// caret, and with it the newest line, into view.
 void Win32ControlPort::WriteLogText(const Text& text) {
   HWND log = form_.Log();
   if (const auto tail = text.TailAfter(shown_)) {
@@ -43,9 +44,6 @@ void Win32ControlPort::WriteLogText(const Text& text) {
     SetWindowTextW(log, Widen(text.View()).c_str());
   }
   shown_ = text;
-  const auto end = static_cast<WPARAM>(GetWindowTextLengthW(log));
-  SendMessageW(log, EM_SETSEL, end, static_cast<LPARAM>(end));
-  SendMessageW(log, EM_SCROLLCARET, 0, 0);
 }
 
 }  // namespace voice_types::win32
