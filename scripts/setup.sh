@@ -4,8 +4,8 @@
 set -euo pipefail
 
 packages=(
-  # build
-  cmake ninja-build g++ python3
+  # build; clang for the sanitizer build and the fuzzer
+  cmake ninja-build g++ python3 clang libclang-rt-dev
   # the Linux program; Liberation Serif is the face fontconfig gives for "Times New Roman"
   qt6-base-dev fonts-liberation2
   # the Windows program, cross-built, and Wine to test it

@@ -1,16 +1,16 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the core under
-# AddressSanitizer and UndefinedBehaviorSanitizer, the Windows program under Wine, then the
+# AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer with the fuzzer's corpus, the Windows program under Wine, then the
 # Linux build with everything in it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh
 
-cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-  -DVOICE_TYPES_CORE_ONLY=ON -DVOICE_TYPES_SANITIZE=ON
-cmake --build build/asan
-ctest --test-dir build/asan --output-on-failure --parallel "$(nproc)"
+CC=clang CXX=clang++ cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+  -DVOICE_TYPES_CORE_ONLY=ON -DVOICE_TYPES_SANITIZE=ON -DVOICE_TYPES_FUZZ=ON
+cmake --build build/sanitize
+ctest --test-dir build/sanitize --output-on-failure --parallel "$(nproc)"
 
 cmake -S . -B build/win32 -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
   -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
