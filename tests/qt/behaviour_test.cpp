@@ -13,25 +13,12 @@
 namespace voice_types::qt {
 namespace {
 
+using testing::ExpectMatches;
 using testing::QtWindow;
 using voice_types::testing::ReferenceModel;
 
 constexpr VoiceGroup kF = VoiceGroup::Female;
 constexpr VoiceGroup kM = VoiceGroup::Male;
-
-// Every box's visibility and state, and the log both as the port gives it and as shown.
-void ExpectMatches(QtWindow& window, const ReferenceModel& model) {
-  for (VoiceGroup group : kVoiceGroups) {
-    for (ControlIndex box = 0; box < kVoicesPerGroup; ++box) {
-      QCheckBox& check = window.form.Voice(group, box);
-      EXPECT_EQ(check.isVisible(), model.Visible(group, box)) << check.objectName().toStdString();
-      EXPECT_EQ(check.isChecked(), model.Checked(group, box)) << check.objectName().toStdString();
-    }
-  }
-  EXPECT_EQ(window.Log(), model.Log());
-  EXPECT_EQ(window.ShownLog(), model.Log());
-  EXPECT_TRUE(window.failures.empty());
-}
 
 using Action = std::function<void(QtWindow&)>;
 

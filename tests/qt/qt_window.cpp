@@ -1,6 +1,9 @@
 #include "tests/qt/qt_window.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
+
+#include "tests/support/soak.h"
 
 namespace voice_types::qt::testing {
 
@@ -29,6 +32,26 @@ std::string QtWindow::ShownLog() {
     crlf += c;
   }
   return crlf;
+}
+
+void ExpectMatches(QtWindow& window, const voice_types::testing::ReferenceModel& model) {
+  for (VoiceGroup group : kVoiceGroups) {
+    for (ControlIndex box = 0; box < kVoicesPerGroup; ++box) {
+      QCheckBox& check = window.form.Voice(group, box);
+      EXPECT_EQ(check.isVisible(), model.Visible(group, box)) << check.objectName().toStdString();
+      EXPECT_EQ(check.isChecked(), model.Checked(group, box)) << check.objectName().toStdString();
+    }
+  }
+  EXPECT_EQ(window.Log(), model.Log());
+  EXPECT_EQ(window.ShownLog(), model.Log());
+  EXPECT_TRUE(window.failures.empty());
+}
+
+std::size_t FocusedSlot(QtForm& form) {
+  for (std::size_t slot = 0; slot < form::kControlCount; ++slot) {
+    if (&form.Control(slot) == QApplication::focusWidget()) return slot;
+  }
+  return voice_types::testing::kNoSlot;
 }
 
 }  // namespace voice_types::qt::testing

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/voice_selector.h"
+#include "tests/support/reference_model.h"
 #include "window/qt/qt_control_port.h"
 #include "window/qt/qt_form.h"
 #include "window/qt/qt_wiring.h"
@@ -29,5 +30,11 @@ struct QtWindow {
   QtWiring wiring{form, selector,
                   [this](const std::string& message) { failures.push_back(message); }};
 };
+
+// Every box's visibility and state, and the log both as the port gives it and as shown.
+void ExpectMatches(QtWindow& window, const voice_types::testing::ReferenceModel& model);
+
+// The form slot of the control that has the keyboard focus.
+std::size_t FocusedSlot(QtForm& form);
 
 }  // namespace voice_types::qt::testing

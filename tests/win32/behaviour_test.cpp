@@ -10,25 +10,13 @@
 namespace voice_types::win32 {
 namespace {
 
+using testing::ExpectMatches;
 using testing::IsChecked;
 using testing::Win32Window;
 using voice_types::testing::ReferenceModel;
 
 constexpr VoiceGroup kF = VoiceGroup::Female;
 constexpr VoiceGroup kM = VoiceGroup::Male;
-
-void ExpectMatches(Win32Window& window, const ReferenceModel& model) {
-  for (VoiceGroup group : kVoiceGroups) {
-    for (ControlIndex box = 0; box < kVoicesPerGroup; ++box) {
-      HWND check = window.form.Voice(group, box);
-      EXPECT_EQ(IsWindowVisible(check) != FALSE, model.Visible(group, box)) << WindowText(check);
-      EXPECT_EQ(IsChecked(check), model.Checked(group, box)) << WindowText(check);
-    }
-  }
-  EXPECT_EQ(window.Log(), model.Log());
-  EXPECT_EQ(window.ShownLog(), model.Log());
-  EXPECT_TRUE(window.failures.empty());
-}
 
 using Action = std::function<void(Win32Window&)>;
 

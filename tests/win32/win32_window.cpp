@@ -1,5 +1,9 @@
 #include "tests/win32/win32_window.h"
 
+#include <gtest/gtest.h>
+
+#include "tests/support/soak.h"
+
 #include "window/win32/win32_text.h"
 
 namespace voice_types::win32::testing {
@@ -48,5 +52,25 @@ RECT Win32Window::PlaceOf(HWND control) const {
 }
 
 bool IsChecked(HWND button) { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void ExpectMatches(Win32Window& window, const voice_types::testing::ReferenceModel& model) {
+  for (VoiceGroup group : kVoiceGroups) {
+    for (ControlIndex box = 0; box < kVoicesPerGroup; ++box) {
+      HWND check = window.form.Voice(group, box);
+      EXPECT_EQ(IsWindowVisible(check) != FALSE, model.Visible(group, box)) << WindowText(check);
+      EXPECT_EQ(IsChecked(check), model.Checked(group, box)) << WindowText(check);
+    }
+  }
+  EXPECT_EQ(window.Log(), model.Log());
+  EXPECT_EQ(window.ShownLog(), model.Log());
+  EXPECT_TRUE(window.failures.empty());
+}
+
+std::size_t FocusedSlot(const Win32Form& form) {
+  for (std::size_t slot = 0; slot < form::kControlCount; ++slot) {
+    if (form.Control(slot) == GetFocus()) return slot;
+  }
+  return voice_types::testing::kNoSlot;
+}
 
 }  // namespace voice_types::win32::testing

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/voice_selector.h"
+#include "tests/support/reference_model.h"
 #include "window/win32/win32_control_port.h"
 #include "window/win32/win32_form.h"
 #include "window/win32/win32_text.h"
@@ -38,5 +39,11 @@ struct Win32Window {
 };
 
 bool IsChecked(HWND button);
+
+// Every box's visibility and state, and the log both as the port gives it and as shown.
+void ExpectMatches(Win32Window& window, const voice_types::testing::ReferenceModel& model);
+
+// The form slot of the control that has the keyboard focus.
+std::size_t FocusedSlot(const Win32Form& form);
 
 }  // namespace voice_types::win32::testing

@@ -1,0 +1,69 @@
+#include "tests/support/soak.h"
+
+#include <cstdlib>
+#include <string>
+
+#include "window/form.h"
+
+namespace voice_types::testing {
+namespace {
+
+std::optional<VoiceGroup> OptionGroupAt(std::size_t slot) {
+  for (VoiceGroup group : kVoiceGroups) {
+    if (slot == form::OptionSlot(OptionIndexOf(group))) return group;
+  }
+  return std::nullopt;
+}
+
+void Choose(ReferenceModel& model, VoiceGroup group, SoakRules rules) {
+  if (model.OnView() != group || rules.reselect_reports) model.Choose(group);
+}
+
+// A click, or Space on the focused control.
+void Press(ReferenceModel& model, std::size_t slot, SoakRules rules) {
+  if (slot >= form::kControlCount) return;
+  if (const auto group = OptionGroupAt(slot)) {
+    Choose(model, *group, rules);
+  } else if (const auto voice_group = form::VoiceGroupOf(form::kControls[slot])) {
+    model.Toggle(*voice_group, form::kControls[slot].index);
+  }
+}
+
+}  // namespace
+
+SoakAction NextSoakAction(std::mt19937& random, const ReferenceModel& model) {
+  if (std::bernoulli_distribution(0.5)(random)) {
+    const int pick = std::uniform_int_distribution<int>(0, 5)(random);
+    if (pick < 2 || !model.OnView()) {
+      return {true, form::OptionSlot(static_cast<ControlIndex>(pick % 2)), SoakKey::Space};
+    }
+    return {true, form::VoiceSlot(*model.OnView(), static_cast<ControlIndex>(pick - 2)),
+            SoakKey::Space};
+  }
+  const auto key = static_cast<SoakKey>(std::uniform_int_distribution<int>(0, 6)(random));
+  return {false, kNoSlot, key};
+}
+
+void ApplySoakAction(ReferenceModel& model, const SoakAction& action, std::size_t focus_before,
+                     std::size_t focus_after, SoakRules rules) {
+  if (action.click) return Press(model, action.slot, rules);
+  switch (action.key) {
+    case SoakKey::Space:
+      return Press(model, focus_before, rules);
+    case SoakKey::Tab:
+    case SoakKey::Backtab:
+      return;
+    default:
+      // An arrow key that moves the focus onto a radio button selects it.
+      if (focus_after != focus_before && focus_after < form::kControlCount) {
+        if (const auto group = OptionGroupAt(focus_after)) Choose(model, *group, rules);
+      }
+  }
+}
+
+int SoakActionCount(int fallback) {
+  const char* value = std::getenv("VOICE_TYPES_SOAK_ACTIONS");
+  return value != nullptr ? std::stoi(value) : fallback;
+}
+
+}  // namespace voice_types::testing
