@@ -4,6 +4,7 @@
 //
 //   x_probe X Y RRGGBB -- program [arguments...]
 //   prints: map_ms=12.3 drawn_ms=45.6 status=0
+//   x_probe close WINDOW     closes a window, as its close button would
 //
 // xdotool's --sync polls twice a second and the first DAMAGE event comes with the map
 // itself, before anything is drawn; this reads the pixel instead.
@@ -66,8 +67,15 @@ void Close(Display* display, Window window) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 3 && std::string(argv[1]) == "close") {
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr) Fail("cannot open the display");
+    Close(display, static_cast<Window>(std::strtoul(argv[2], nullptr, 0)));
+    XCloseDisplay(display);
+    return 0;
+  }
   if (argc < 6 || std::string(argv[4]) != "--") {
-    Fail("usage: x_probe X Y RRGGBB -- program [arguments...]");
+    Fail("usage: x_probe X Y RRGGBB -- program [arguments...] | x_probe close WINDOW");
   }
   const int x = std::atoi(argv[1]);
   const int y = std::atoi(argv[2]);

@@ -10,8 +10,9 @@ packages=(
   qt6-base-dev fonts-liberation2
   # the Windows program, cross-built, and Wine to test it
   g++-mingw-w64-x86-64-posix wine wine64
-  # tests and packaging
-  libgtest-dev googletest dpkg-dev file desktop-file-utils appstream
+  # tests, benchmarks and packaging
+  libgtest-dev googletest libbenchmark-dev valgrind strace xvfb xdotool libx11-dev time
+  dpkg-dev file desktop-file-utils appstream
 )
 
 missing=()

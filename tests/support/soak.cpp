@@ -16,7 +16,8 @@ std::optional<VoiceGroup> OptionGroupAt(std::size_t slot) {
 }
 
 void Choose(ReferenceModel& model, VoiceGroup group, SoakRules rules) {
-  if (model.OnView() != group || rules.reselect_reports) model.Choose(group);
+  const std::optional<VoiceGroup> on_view = model.OnView();
+  if (!on_view.has_value() || *on_view != group || rules.reselect_reports) model.Choose(group);
 }
 
 // A click, or Space on the focused control.

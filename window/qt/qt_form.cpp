@@ -12,13 +12,11 @@ static void RegisterIconResource() { Q_INIT_RESOURCE(icon); }
 namespace voice_types::qt {
 namespace {
 
+// The one 32 x 32 picture; the larger sizes are the desktop entry's, from the icon theme,
+// and decoding them here would only slow the start.
 QIcon WindowIcon() {
   RegisterIconResource();
-  QIcon icon;
-  for (const char* name : {"icon.png", "icon-48.png", "icon-64.png", "icon-128.png"}) {
-    icon.addFile(QStringLiteral(":/voice-types/") + QLatin1String(name));
-  }
-  return icon;
+  return QIcon(QStringLiteral(":/voice-types/icon.png"));
 }
 
 QColor ToColor(form::Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
