@@ -33,7 +33,7 @@ Text LogOf(int lines) {
   return Text(text);
 }
 
-double MedianToggleMicroseconds(Win32Window& window, int lines, int toggles) {
+double MedianToggleMicroseconds(Win32Window& window, int toggles) {
   HWND box = window.form.Voice(VoiceGroup::Female, 1);
   std::vector<double> times;
   for (int i = 0; i < toggles; ++i) {
@@ -56,7 +56,7 @@ int main() {
     window.port.SetLogText(LogOf(lines));
     window.Pump();
     const int characters = GetWindowTextLengthW(window.form.Log());
-    const double median = MedianToggleMicroseconds(window, lines, 200);
+    const double median = MedianToggleMicroseconds(window, 200);
     std::printf("%-10d %-12d %.0f\n", lines, characters, median);
   }
   return 0;
