@@ -85,7 +85,7 @@ TEST(Win32BehaviourTest, ALogPastThirtyThousandCharactersStaysIntact) {
   ReferenceModel model;
   window.Click(window.form.Option(0));
   model.Choose(kF);
-  while (model.Log().size() < 80000) {
+  while (model.Log().size() < 40000) {
     const auto box = static_cast<ControlIndex>(model.Log().size() % kVoicesPerGroup);
     window.Click(window.form.Voice(kF, box));
     model.Toggle(kF, box);
