@@ -8,7 +8,7 @@
 #include "core/catalogue.h"
 #include "tests/qt/qt_window.h"
 #include "tests/support/reference_model.h"
-#include "tests/support/worked_sequence.h"
+#include "tests/support/window_drills.h"
 
 namespace voice_types::qt {
 namespace {
@@ -22,21 +22,6 @@ constexpr VoiceGroup kM = VoiceGroup::Male;
 
 using Action = std::function<void(QtWindow&)>;
 
-void RunWorkedSequence(const std::vector<Action>& actions) {
-  const std::vector<std::string> logs = voice_types::testing::WorkedSequenceLogs();
-  ASSERT_EQ(actions.size(), logs.size());
-  QtWindow window;
-  EXPECT_EQ(window.ShownLog(), catalogue::kExerciseText);
-  for (std::size_t step = 0; step < actions.size(); ++step) {
-    SCOPED_TRACE(step + 1);
-    actions[step](window);
-    EXPECT_EQ(window.Log(), logs[step]);
-    EXPECT_EQ(window.ShownLog(), logs[step]);
-  }
-  EXPECT_FALSE(window.form.Voice(kF, 0).isChecked()) << "soprano cleared on the way";
-  EXPECT_TRUE(window.failures.empty());
-}
-
 TEST(QtBehaviourTest, WorkedSequenceClickedWithTheMouse) {
   const auto option = [](ControlIndex index) -> Action {
     return [index](QtWindow& w) { w.Click(w.form.Option(index)); };
@@ -44,7 +29,8 @@ TEST(QtBehaviourTest, WorkedSequenceClickedWithTheMouse) {
   const auto voice = [](ControlIndex box) -> Action {
     return [box](QtWindow& w) { w.Click(w.form.Voice(kF, box)); };
   };
-  RunWorkedSequence({option(0), voice(2), voice(2), voice(0), option(1), option(0)});
+  voice_types::testing::RunWorkedSequence<QtWindow>(
+      {option(0), voice(2), voice(2), voice(0), option(1), option(0)});
 }
 
 TEST(QtBehaviourTest, WorkedSequenceThroughTheKeyboard) {
@@ -54,7 +40,7 @@ TEST(QtBehaviourTest, WorkedSequenceThroughTheKeyboard) {
     };
   };
   using enum Qt::Key;
-  RunWorkedSequence({
+  voice_types::testing::RunWorkedSequence<QtWindow>({
       keys({Key_Tab, Key_Space}),                    // from the log to women, select
       keys({Key_Tab, Key_Tab, Key_Tab, Key_Space}),  // to alto, check
       keys({Key_Space}),                             // uncheck
@@ -65,17 +51,7 @@ TEST(QtBehaviourTest, WorkedSequenceThroughTheKeyboard) {
 }
 
 TEST(QtBehaviourTest, SwitchingGroupsClearsCheckedBoxesWithoutALine) {
-  QtWindow window;
-  ReferenceModel model;
-  for (VoiceGroup group : {kM, kF, kM}) {
-    window.Click(window.form.Option(OptionIndexOf(group)));
-    model.Choose(group);
-    for (ControlIndex box = 0; box < kVoicesPerGroup; ++box) {
-      window.Click(window.form.Voice(group, box));
-      model.Toggle(group, box);
-    }
-    ExpectMatches(window, model);
-  }
+  voice_types::testing::SwitchGroupsCheckingEveryBox<QtWindow>();
 }
 
 TEST(QtBehaviourTest, ALongLogStaysIntactAndStillAppends) {

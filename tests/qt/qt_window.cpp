@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <map>
 
 #include "tests/support/soak.h"
 
@@ -22,6 +23,16 @@ void QtWindow::Click(QAbstractButton& button) {
 void QtWindow::Key(Qt::Key key) {
   QWidget* target = QApplication::focusWidget();
   QTest::keyClick(target != nullptr ? target : &form.Window(), key);
+}
+
+void QtWindow::Press(voice_types::testing::SoakKey key) {
+  using voice_types::testing::SoakKey;
+  static const std::map<SoakKey, Qt::Key> kKeys = {
+      {SoakKey::Space, Qt::Key_Space},     {SoakKey::Tab, Qt::Key_Tab},
+      {SoakKey::Backtab, Qt::Key_Backtab}, {SoakKey::Left, Qt::Key_Left},
+      {SoakKey::Right, Qt::Key_Right},     {SoakKey::Up, Qt::Key_Up},
+      {SoakKey::Down, Qt::Key_Down}};
+  Key(kKeys.at(key));
 }
 
 std::string QtWindow::ShownLog() {
@@ -47,7 +58,7 @@ void ExpectMatches(QtWindow& window, const voice_types::testing::ReferenceModel&
   EXPECT_TRUE(window.failures.empty());
 }
 
-std::size_t FocusedSlot(QtForm& form) {
+std::size_t QtWindow::FocusedSlot() const {
   for (std::size_t slot = 0; slot < form::kControlCount; ++slot) {
     if (&form.Control(slot) == QApplication::focusWidget()) return slot;
   }

@@ -7,6 +7,7 @@
 
 #include "core/voice_selector.h"
 #include "tests/support/reference_model.h"
+#include "tests/support/soak.h"
 #include "window/qt/qt_control_port.h"
 #include "window/qt/qt_form.h"
 #include "window/qt/qt_wiring.h"
@@ -18,7 +19,11 @@ struct QtWindow {
 
   // Clicks a radio button or check box inside its indicator, where a user would.
   void Click(QAbstractButton& button);
+  void ClickSlot(std::size_t slot) { Click(static_cast<QAbstractButton&>(form.Control(slot))); }
   void Key(Qt::Key key);
+  void Press(voice_types::testing::SoakKey key);
+  // The form slot of the control that has the keyboard focus.
+  std::size_t FocusedSlot() const;
   std::string Log() const { return std::string(port.LogText().View()); }
   // What the log box shows, line breaks as CR LF.
   std::string ShownLog();
@@ -33,8 +38,5 @@ struct QtWindow {
 
 // Every box's visibility and state, and the log both as the port gives it and as shown.
 void ExpectMatches(QtWindow& window, const voice_types::testing::ReferenceModel& model);
-
-// The form slot of the control that has the keyboard focus.
-std::size_t FocusedSlot(QtForm& form);
 
 }  // namespace voice_types::qt::testing

@@ -35,6 +35,26 @@ void Win32Window::Key(WPARAM key, bool shift) {
   SetShift(false);
 }
 
+void Win32Window::Press(voice_types::testing::SoakKey key) {
+  using voice_types::testing::SoakKey;
+  switch (key) {
+    case SoakKey::Space:
+      return Key(VK_SPACE);
+    case SoakKey::Tab:
+      return Key(VK_TAB);
+    case SoakKey::Backtab:
+      return Key(VK_TAB, true);
+    case SoakKey::Left:
+      return Key(VK_LEFT);
+    case SoakKey::Right:
+      return Key(VK_RIGHT);
+    case SoakKey::Up:
+      return Key(VK_UP);
+    case SoakKey::Down:
+      return Key(VK_DOWN);
+  }
+}
+
 void Win32Window::Pump() {
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -66,7 +86,7 @@ void ExpectMatches(Win32Window& window, const voice_types::testing::ReferenceMod
   EXPECT_TRUE(window.failures.empty());
 }
 
-std::size_t FocusedSlot(const Win32Form& form) {
+std::size_t Win32Window::FocusedSlot() const {
   for (std::size_t slot = 0; slot < form::kControlCount; ++slot) {
     if (form.Control(slot) == GetFocus()) return slot;
   }

@@ -8,6 +8,7 @@
 
 #include "core/voice_selector.h"
 #include "tests/support/reference_model.h"
+#include "tests/support/soak.h"
 #include "window/win32/win32_control_port.h"
 #include "window/win32/win32_form.h"
 #include "window/win32/win32_text.h"
@@ -20,11 +21,15 @@ struct Win32Window {
 
   // A click on a radio button or check box, as the platform delivers one.
   void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
+  void ClickSlot(std::size_t slot) { Click(form.Control(slot)); }
   // A key pressed and released on the focused control, through the program's message loop.
   void Key(WPARAM key, bool shift = false);
+  void Press(voice_types::testing::SoakKey key);
   // Runs every queued message as the program's loop would.
   void Pump();
 
+  // The form slot of the control that has the keyboard focus.
+  std::size_t FocusedSlot() const;
   std::string Log() const { return std::string(port.LogText().View()); }
   std::string ShownLog() const;
   // A control's place in the window's client area.
@@ -42,8 +47,5 @@ bool IsChecked(HWND button);
 
 // Every box's visibility and state, and the log both as the port gives it and as shown.
 void ExpectMatches(Win32Window& window, const voice_types::testing::ReferenceModel& model);
-
-// The form slot of the control that has the keyboard focus.
-std::size_t FocusedSlot(const Win32Form& form);
 
 }  // namespace voice_types::win32::testing

@@ -19,6 +19,7 @@ class QtForm {
   QWidget& Window() { return *window_; }
   // The control at a place in the form table.
   QWidget& Control(std::size_t slot) { return *controls_.at(slot); }
+  const QWidget& Control(std::size_t slot) const { return *controls_.at(slot); }
 
   QRadioButton& Option(ControlIndex option);
   QCheckBox& Voice(VoiceGroup group, ControlIndex box);

@@ -1,0 +1,75 @@
+// Drills that both real windows go through the same way. A window fixture offers Click on
+// a control, ClickSlot, Press(SoakKey), Log(), ShownLog(), failures, its form and port;
+// ExpectMatches and FocusedSlot are found beside it.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/catalogue.h"
+#include "tests/support/reference_model.h"
+#include "tests/support/soak.h"
+#include "tests/support/worked_sequence.h"
+
+namespace voice_types::testing {
+
+// Runs the six steps of the worked sequence, one action each, checking the exact log.
+template <class Window>
+void RunWorkedSequence(const std::vector<std::function<void(Window&)>>& actions) {
+  const std::vector<std::string> logs = WorkedSequenceLogs();
+  ASSERT_EQ(actions.size(), logs.size());
+  Window window;
+  EXPECT_EQ(window.ShownLog(), catalogue::kExerciseText);
+  for (std::size_t step = 0; step < actions.size(); ++step) {
+    SCOPED_TRACE(step + 1);
+    actions[step](window);
+    EXPECT_EQ(window.Log(), logs[step]);
+    EXPECT_EQ(window.ShownLog(), logs[step]);
+  }
+  EXPECT_EQ(window.port.VoiceState(VoiceGroup::Female, 0), CheckState::Unchecked)
+      << "soprano cleared on the way";
+  EXPECT_TRUE(window.failures.empty());
+}
+
+// Chooses men, women, men, checking all four boxes each time: the boxes that go out of
+// view are cleared without a line.
+template <class Window>
+void SwitchGroupsCheckingEveryBox() {
+  Window window;
+  ReferenceModel model;
+  for (VoiceGroup group : {VoiceGroup::Male, VoiceGroup::Female, VoiceGroup::Male}) {
+    window.Click(window.form.Option(OptionIndexOf(group)));
+    model.Choose(group);
+    for (ControlIndex box = 0; box < kVoicesPerGroup; ++box) {
+      window.Click(window.form.Voice(group, box));
+      model.Toggle(group, box);
+    }
+    ExpectMatches(window, model);
+  }
+}
+
+// Seeded random clicks and keys, each checked against the model.
+template <class Window>
+void RunSoak(int actions, SoakRules rules) {
+  std::mt19937 random(20261208);
+  Window window;
+  ReferenceModel model;
+  for (int step = 0; step < actions; ++step) {
+    const SoakAction action = NextSoakAction(random, model);
+    const std::size_t before = window.FocusedSlot();
+    if (action.click) {
+      window.ClickSlot(action.slot);
+    } else {
+      window.Press(action.key);
+    }
+    ApplySoakAction(model, action, before, window.FocusedSlot(), rules);
+    ExpectMatches(window, model);
+    if (::testing::Test::HasFailure()) FAIL() << "at step " << step;
+  }
+}
+
+}  // namespace voice_types::testing
