@@ -49,14 +49,14 @@ QString TextOf(QWidget& widget) {
 TEST(QtLayoutTest, EveryControlHasItsKindTextPlaceAndVisibility) {
   QtWindow window;
   for (std::size_t slot = 0; slot < form::kControlCount; ++slot) {
-    const form::ControlSpec& spec = form::kControls[slot];
+    const form::ControlSpec& entry = form::kControls[slot];
     QWidget& widget = window.form.Control(slot);
     SCOPED_TRACE(widget.objectName().toStdString());
-    EXPECT_TRUE(IsKind(widget, spec.kind));
+    EXPECT_TRUE(IsKind(widget, entry.kind));
     EXPECT_EQ(widget.parentWidget(), &window.form.Window());
-    EXPECT_EQ(widget.geometry(), Pixels(spec.place));
-    EXPECT_EQ(TextOf(widget), FromUtf8(spec.text));
-    const bool hidden = spec.never_shown || spec.kind == ControlKind::CheckBox;
+    EXPECT_EQ(widget.geometry(), Pixels(entry.place));
+    EXPECT_EQ(TextOf(widget), FromUtf8(entry.text));
+    const bool hidden = entry.never_shown || entry.kind == ControlKind::CheckBox;
     EXPECT_EQ(widget.isVisible(), !hidden);
   }
 }
@@ -125,13 +125,13 @@ TEST(QtLayoutTest, RenderedBackgroundsHaveTheTableColours) {
   for (VoiceGroup group : kVoiceGroups) {
     window.Click(window.form.Option(OptionIndexOf(group)));
     for (std::size_t slot = 0; slot < form::kControlCount; ++slot) {
-      const form::ControlSpec& spec = form::kControls[slot];
+      const form::ControlSpec& entry = form::kControls[slot];
       QWidget& widget = window.form.Control(slot);
       if (!widget.isVisible()) continue;
       SCOPED_TRACE(widget.objectName().toStdString());
       const QColor expected =
-          spec.background ? Rgb(*spec.background) : widget.palette().base().color();
-      if (spec.kind == ControlKind::TextBox || spec.kind == ControlKind::ListBox) {
+          entry.background ? Rgb(*entry.background) : widget.palette().base().color();
+      if (entry.kind == ControlKind::TextBox || entry.kind == ControlKind::ListBox) {
         EXPECT_EQ(sample(widget.geometry().topLeft() + QPoint(40, widget.height() - 6)), expected);
       } else {
         EXPECT_EQ(sample(BlankPointOf(widget)), expected);

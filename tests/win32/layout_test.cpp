@@ -60,22 +60,22 @@ void ExpectPlacedAt(Win32Window& window, int dpi) {
 TEST(Win32LayoutTest, EveryControlHasItsClassStyleTextAndVisibility) {
   Win32Window window;
   for (std::size_t slot = 0; slot < form::kControlCount; ++slot) {
-    const form::ControlSpec& spec = form::kControls[slot];
+    const form::ControlSpec& entry = form::kControls[slot];
     HWND control = window.form.Control(slot);
     SCOPED_TRACE(slot);
     EXPECT_EQ(GetParent(control), window.form.Window());
     for (const KindCase& kind : kKinds) {
-      if (kind.kind != spec.kind) continue;
+      if (kind.kind != entry.kind) continue;
       const auto style = static_cast<DWORD>(GetWindowLongW(control, GWL_STYLE));
       EXPECT_EQ(ClassName(control), kind.window_class);
       EXPECT_EQ(style & kind.type_mask, kind.type);
       EXPECT_EQ(style & kind.required, kind.required);
       EXPECT_EQ(style & kind.forbidden, 0u);
     }
-    if (spec.kind != ControlKind::ListBox) {
-      EXPECT_EQ(WindowText(control), spec.text);
+    if (entry.kind != ControlKind::ListBox) {
+      EXPECT_EQ(WindowText(control), entry.text);
     }
-    const bool hidden = spec.never_shown || spec.kind == ControlKind::CheckBox;
+    const bool hidden = entry.never_shown || entry.kind == ControlKind::CheckBox;
     EXPECT_EQ(IsWindowVisible(control) != FALSE, !hidden);
   }
 }
@@ -148,11 +148,11 @@ Painted PaintColours(Win32Window& window, HWND control, UINT message) {
 TEST(Win32LayoutTest, EveryControlPaintsItsTableColour) {
   Win32Window window;
   for (std::size_t slot = 0; slot < form::kControlCount; ++slot) {
-    const form::ControlSpec& spec = form::kControls[slot];
+    const form::ControlSpec& entry = form::kControls[slot];
     SCOPED_TRACE(slot);
-    const COLORREF expected =
-        spec.background ? RGB(spec.background->red, spec.background->green, spec.background->blue)
-                        : GetSysColor(COLOR_WINDOW);
+    const COLORREF expected = entry.background ? RGB(entry.background->red, entry.background->green,
+                                                     entry.background->blue)
+                                               : GetSysColor(COLOR_WINDOW);
     for (UINT message : {WM_CTLCOLORSTATIC, WM_CTLCOLORBTN, WM_CTLCOLOREDIT, WM_CTLCOLORLISTBOX}) {
       const Painted painted = PaintColours(window, window.form.Control(slot), message);
       EXPECT_EQ(painted.background, expected);

@@ -38,7 +38,7 @@ void PaintBackground(QWidget& widget, QColor colour) {
   widget.setAutoFillBackground(true);
 }
 
-QWidget* MakeTextBox(const form::ControlSpec& spec, QWidget& parent) {
+QWidget* MakeTextBox(const form::ControlSpec& entry, QWidget& parent) {
   auto* box = new QPlainTextEdit(&parent);
   box->setReadOnly(true);
   box->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
@@ -47,21 +47,21 @@ QWidget* MakeTextBox(const form::ControlSpec& spec, QWidget& parent) {
   box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  box->setPlainText(FromUtf8(spec.text));
+  box->setPlainText(FromUtf8(entry.text));
   return box;
 }
 
-QWidget* MakeLabel(const form::ControlSpec& spec, QWidget& parent) {
-  auto* label = new QLabel(FromUtf8(spec.text), &parent);
+QWidget* MakeLabel(const form::ControlSpec& entry, QWidget& parent) {
+  auto* label = new QLabel(FromUtf8(entry.text), &parent);
   label->setWordWrap(true);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label->setFocusPolicy(Qt::NoFocus);
   return label;
 }
 
-QWidget* MakeListBox(const form::ControlSpec& spec, QWidget& parent) {
+QWidget* MakeListBox(const form::ControlSpec& entry, QWidget& parent) {
   auto* list = new QListWidget(&parent);
-  for (std::string_view item : spec.items) {
+  for (std::string_view item : entry.items) {
     auto* row = new QListWidgetItem(FromUtf8(item), list);
     row->setData(Qt::UserRole, 0);
   }
@@ -71,18 +71,18 @@ QWidget* MakeListBox(const form::ControlSpec& spec, QWidget& parent) {
   return list;
 }
 
-QWidget* MakeControl(const form::ControlSpec& spec, QWidget& parent) {
-  switch (spec.kind) {
+QWidget* MakeControl(const form::ControlSpec& entry, QWidget& parent) {
+  switch (entry.kind) {
     case form::ControlKind::TextBox:
-      return MakeTextBox(spec, parent);
+      return MakeTextBox(entry, parent);
     case form::ControlKind::Label:
-      return MakeLabel(spec, parent);
+      return MakeLabel(entry, parent);
     case form::ControlKind::RadioButton:
-      return new QRadioButton(FromUtf8(spec.text), &parent);
+      return new QRadioButton(FromUtf8(entry.text), &parent);
     case form::ControlKind::CheckBox:
-      return new QCheckBox(FromUtf8(spec.text), &parent);
+      return new QCheckBox(FromUtf8(entry.text), &parent);
     case form::ControlKind::ListBox:
-      return MakeListBox(spec, parent);
+      return MakeListBox(entry, parent);
   }
   throw std::logic_error("unknown control kind");
 }
@@ -90,15 +90,15 @@ QWidget* MakeControl(const form::ControlSpec& spec, QWidget& parent) {
 }  // namespace
 
 QtForm::QtForm() : window_(std::make_unique<QWidget>()) {
-  const form::WindowSpec& spec = form::kWindow;
-  window_->setWindowTitle(FromUtf8(spec.caption));
+  const form::WindowSpec& window_spec = form::kWindow;
+  window_->setWindowTitle(FromUtf8(window_spec.caption));
   window_->setWindowIcon(WindowIcon());
-  QFont font(FromUtf8(spec.font_family), spec.font_points, QFont::Normal, false);
+  QFont font(FromUtf8(window_spec.font_family), window_spec.font_points, QFont::Normal, false);
   font.setStyleHint(QFont::Serif);
   window_->setFont(font);
-  PaintBackground(*window_, ToColor(spec.background));
-  window_->setFixedSize(form::ToPixels(spec.client_width, kDipsPerInch),
-                        form::ToPixels(spec.client_height, kDipsPerInch));
+  PaintBackground(*window_, ToColor(window_spec.background));
+  window_->setFixedSize(form::ToPixels(window_spec.client_width, kDipsPerInch),
+                        form::ToPixels(window_spec.client_height, kDipsPerInch));
 
   QWidget* previous = nullptr;
   for (std::size_t slot = 0; slot < form::kControlCount; ++slot) {

@@ -64,8 +64,8 @@ DWORD ExStyleOf(ControlKind kind) {
 }  // namespace
 
 Win32Form::Win32Form(HINSTANCE instance) {
-  const form::WindowSpec& spec = form::kWindow;
-  window_brush_ = CreateSolidBrush(ToColorRef(spec.background));
+  const form::WindowSpec& window_spec = form::kWindow;
+  window_brush_ = CreateSolidBrush(ToColorRef(window_spec.background));
   for (std::size_t slot = 0; slot < form::kControlCount; ++slot) {
     if (const auto& colour = form::kControls[slot].background) {
       brushes_[slot] = CreateSolidBrush(ToColorRef(*colour));
@@ -85,7 +85,7 @@ Win32Form::Win32Form(HINSTANCE instance) {
   window_class.lpszClassName = kWindowClass;
   RegisterClassExW(&window_class);
 
-  window_ = CreateWindowExW(0, kWindowClass, Widen(spec.caption).c_str(), kWindowStyle,
+  window_ = CreateWindowExW(0, kWindowClass, Widen(window_spec.caption).c_str(), kWindowStyle,
                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                             nullptr, instance, this);
   if (window_ == nullptr) throw std::runtime_error("the main window could not be created");
@@ -107,14 +107,14 @@ Win32Form::~Win32Form() {
 
 void Win32Form::CreateControls(HINSTANCE instance) {
   for (std::size_t slot = 0; slot < form::kControlCount; ++slot) {
-    const form::ControlSpec& spec = form::kControls[slot];
-    const DWORD visible = spec.never_shown ? 0 : WS_VISIBLE;
+    const form::ControlSpec& entry = form::kControls[slot];
+    const DWORD visible = entry.never_shown ? 0 : WS_VISIBLE;
     HWND control = CreateWindowExW(
-        ExStyleOf(spec.kind), ClassOf(spec.kind), Widen(spec.text).c_str(),
-        WS_CHILD | visible | StyleOf(spec.kind) | GroupStyleOf(slot), 0, 0, 0, 0, window_,
+        ExStyleOf(entry.kind), ClassOf(entry.kind), Widen(entry.text).c_str(),
+        WS_CHILD | visible | StyleOf(entry.kind) | GroupStyleOf(slot), 0, 0, 0, 0, window_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + slot)), instance, nullptr);
     if (control == nullptr) throw std::runtime_error("a control could not be created");
-    for (std::string_view item : spec.items) {
+    for (std::string_view item : entry.items) {
       const LRESULT row =
           SendMessageW(control, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
       SendMessageW(control, LB_SETITEMDATA, static_cast<WPARAM>(row), 0);
@@ -126,12 +126,12 @@ void Win32Form::CreateControls(HINSTANCE instance) {
 // Places every control and sizes the window for a dots-per-inch, with a font made for it.
 void Win32Form::ApplyDpi(int dpi) {
   dpi_ = dpi;
-  const form::WindowSpec& spec = form::kWindow;
+  const form::WindowSpec& window_spec = form::kWindow;
   HFONT old_font = font_;
-  font_ = CreateFontW(-MulDiv(spec.font_points, dpi, 72), 0, 0, 0, spec.font_weight, FALSE, FALSE,
-                      FALSE, static_cast<BYTE>(spec.font_charset), OUT_DEFAULT_PRECIS,
-                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_ROMAN,
-                      Widen(spec.font_family).c_str());
+  font_ = CreateFontW(-MulDiv(window_spec.font_points, dpi, 72), 0, 0, 0, window_spec.font_weight,
+                      FALSE, FALSE, FALSE, static_cast<BYTE>(window_spec.font_charset),
+                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                      DEFAULT_PITCH | FF_ROMAN, Widen(window_spec.font_family).c_str());
   for (std::size_t slot = 0; slot < form::kControlCount; ++slot) {
     const form::Twips& place = form::kControls[slot].place;
     SetWindowPos(controls_[slot], nullptr, form::ToPixels(place.left, dpi),
@@ -140,7 +140,8 @@ void Win32Form::ApplyDpi(int dpi) {
     SendMessageW(controls_[slot], WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
   }
   if (old_font != nullptr) DeleteObject(old_font);
-  ResizeClientArea(form::ToPixels(spec.client_width, dpi), form::ToPixels(spec.client_height, dpi));
+  ResizeClientArea(form::ToPixels(window_spec.client_width, dpi),
+                   form::ToPixels(window_spec.client_height, dpi));
 }
 
 // Sizes the window so that its client area has the given size, whatever its frame measures.
@@ -222,10 +223,10 @@ void Win32Form::MoveFocus(WPARAM wparam, LPARAM lparam) {
 LRESULT Win32Form::ColourControl(HWND control, HDC dc) {
   const std::size_t slot = SlotOf(control);
   if (slot >= form::kControlCount) return 0;
-  const form::ControlSpec& spec = form::kControls[slot];
+  const form::ControlSpec& entry = form::kControls[slot];
   SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-  if (spec.background) {
-    SetBkColor(dc, ToColorRef(*spec.background));
+  if (entry.background) {
+    SetBkColor(dc, ToColorRef(*entry.background));
     return reinterpret_cast<LRESULT>(brushes_[slot]);
   }
   // A read-only edit asks as a static would, but keeps the look of an edit.
