@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
 
@@ -78,8 +79,13 @@ TEST(QtLayoutTest, EveryControlUsesTheWindowFont) {
   EXPECT_EQ(resolved.pointSize(), 12);
   EXPECT_EQ(resolved.weight(), QFont::Normal);
   EXPECT_FALSE(resolved.italic());
+  const QFontMetrics metrics(window.form.Window().font());
   for (std::size_t slot = 0; slot < form::kControlCount; ++slot) {
     QWidget& widget = window.form.Control(slot);
+    for (const QChar c : TextOf(widget)) {
+      // Every letter has a glyph in the face itself: no boxes, no fallback face.
+      EXPECT_TRUE(!c.isLetter() || metrics.inFont(c)) << QString(c).toStdString();
+    }
     EXPECT_FALSE(widget.testAttribute(Qt::WA_SetFont)) << widget.objectName().toStdString();
     EXPECT_EQ(widget.font(), window.form.Window().font());
   }
