@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 
 #include "core/voice_selector.h"
 #include "window/qt/qt_control_port.h"
@@ -20,17 +21,8 @@ bool HasGraphicalSession() {
   return false;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(QApplication& app) {
   using namespace voice_types;
-  if (!HasGraphicalSession()) {
-    std::fputs(
-        "voice-types: needs a graphical session (neither DISPLAY nor WAYLAND_DISPLAY is set)\n",
-        stderr);
-    return 2;
-  }
-  QApplication app(argc, argv);
   qt::QtForm form;
   qt::QtControlPort port(form);
   VoiceSelector selector(port);
@@ -39,4 +31,23 @@ int main(int argc, char** argv) {
   if (wiring.Failed()) return 1;
   form.Window().show();
   return app.exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!HasGraphicalSession()) {
+    std::fputs(
+        "voice-types: needs a graphical session (neither DISPLAY nor WAYLAND_DISPLAY is set)\n",
+        stderr);
+    return 2;
+  }
+  QApplication app(argc, argv);
+  // The window could not be built: say so rather than vanish.
+  try {
+    return Run(app);
+  } catch (const std::exception& error) {
+    voice_types::qt::ReportFailureAndQuit(error.what());
+    return 1;
+  }
 }

@@ -2,12 +2,16 @@
 // it is closed. Reads no settings and writes nothing.
 #include <windows.h>
 
+#include <exception>
+
 #include "core/voice_selector.h"
 #include "window/win32/win32_control_port.h"
 #include "window/win32/win32_form.h"
 #include "window/win32/win32_wiring.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+namespace {
+
+int Run(HINSTANCE instance, int show) {
   using namespace voice_types;
   win32::Win32Form form(instance);
   win32::Win32ControlPort port(form);
@@ -21,4 +25,16 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) form.Dispatch(message);
   return static_cast<int>(message.wParam);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+  // The window could not be built: say so rather than vanish.
+  try {
+    return Run(instance, show);
+  } catch (const std::exception& error) {
+    voice_types::win32::ReportFailureAndQuit(error.what());
+    return 1;
+  }
 }
