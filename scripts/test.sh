@@ -10,13 +10,13 @@ scripts/setup.sh
 CC=clang CXX=clang++ cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \
   -DVOICE_TYPES_CORE_ONLY=ON -DVOICE_TYPES_SANITIZE=ON -DVOICE_TYPES_FUZZ=ON
 cmake --build build/sanitize
-ctest --test-dir build/sanitize --output-on-failure --parallel "$(nproc)"
+ctest --test-dir build/sanitize --output-on-failure --timeout 300 --parallel "$(nproc)"
 
 cmake -S . -B build/win32 -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
   -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
 cmake --build build/win32
-ctest --test-dir build/win32 --output-on-failure --parallel "$(nproc)"
+ctest --test-dir build/win32 --output-on-failure --timeout 300 --parallel "$(nproc)"
 
 cmake -S . -B build/main -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build/main
-ctest --test-dir build/main --output-on-failure --parallel "$(nproc)"
+ctest --test-dir build/main --output-on-failure --timeout 300 --parallel "$(nproc)"
