@@ -1,5 +1,7 @@
 #include "window/form.h"
 
+#include <string>
+
 #include "core/catalogue.h"
 
 namespace voice_types::form {
@@ -114,18 +116,30 @@ const std::array<ControlSpec, kControlCount> kControls = {{
 const WindowSpec kWindow = {
     6915, 5175, {0xC0, 0xC0, 0xFF}, catalogue::kWindowCaption, "Times New Roman", 12, 400, 204};
 
+namespace {
+
+// Where a control stands in the table, found rather than counted so the table stays the
+// one place that orders the controls.
+std::size_t SlotOf(std::string_view array, ControlIndex index) {
+  for (std::size_t slot = 0; slot < kControlCount; ++slot) {
+    if (kControls[slot].array == array && kControls[slot].index == index) return slot;
+  }
+  throw ControlError(std::string(array) + "(" + std::to_string(index) + ") is not in the form");
+}
+
+}  // namespace
+
 std::size_t OptionSlot(ControlIndex option) {
   RequireOption(option);
-  return 3 + static_cast<std::size_t>(option);
+  return SlotOf(kOptionArray, option);
 }
 
 std::size_t VoiceSlot(VoiceGroup group, ControlIndex box) {
   RequireVoiceBox(group, box);
-  return 5 + static_cast<std::size_t>(OptionIndexOf(group)) * kVoicesPerGroup +
-         static_cast<std::size_t>(box);
+  return SlotOf(VoiceArrayName(group), box);
 }
 
-std::size_t LogSlot() { return 0; }
+std::size_t LogSlot() { return SlotOf(kLogArray, 0); }
 
 std::optional<VoiceGroup> VoiceGroupOf(const ControlSpec& control) {
   if (control.kind != CheckBox) return std::nullopt;

@@ -8,30 +8,17 @@
 namespace voice_types::qt {
 namespace {
 
-// Qt numbers a partly checked box 1 and a checked one 2.
+// Qt numbers a partly checked box 1 and a checked one 2; indexed by the program's number.
+constexpr Qt::CheckState kQtStates[] = {Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked};
+
 CheckState FromQt(Qt::CheckState state) {
-  switch (state) {
-    case Qt::Unchecked:
-      return CheckState::Unchecked;
-    case Qt::Checked:
-      return CheckState::Checked;
-    case Qt::PartiallyChecked:
-      return CheckState::Greyed;
+  for (int value = 0; value < 3; ++value) {
+    if (kQtStates[value] == state) return static_cast<CheckState>(value);
   }
   return CheckState::Unchecked;
 }
 
-Qt::CheckState ToQt(CheckState state) {
-  switch (state) {
-    case CheckState::Unchecked:
-      return Qt::Unchecked;
-    case CheckState::Checked:
-      return Qt::Checked;
-    case CheckState::Greyed:
-      return Qt::PartiallyChecked;
-  }
-  return Qt::Unchecked;
-}
+Qt::CheckState ToQt(CheckState state) { return kQtStates[static_cast<int>(state)]; }
 
 }  // namespace
 
