@@ -4,6 +4,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh
-cmake -S . -B build/main -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build/main -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/main --target voice-types
 exec build/main/window/qt/voice-types

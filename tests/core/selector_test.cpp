@@ -29,8 +29,9 @@ class SelectorTest : public ::testing::TestWithParam<ToggleEvents> {
     for (VoiceGroup group : kVoiceGroups) {
       for (ControlIndex box = 0; box < kVoicesPerGroup; ++box) {
         if (!session_.port.IsVoiceVisible(group, box)) continue;
-        shown +=
-            (shown.empty() ? "" : " ") + std::string(group == kF ? "F" : "M") + std::to_string(box);
+        if (!shown.empty()) shown += ' ';
+        shown += group == kF ? 'F' : 'M';
+        shown += std::to_string(box);
       }
     }
     return shown;
