@@ -13,6 +13,8 @@ packages=(
   # tests, benchmarks and packaging
   libgtest-dev googletest libbenchmark-dev valgrind strace xvfb xdotool libx11-dev time
   dpkg-dev file desktop-file-utils appstream
+  # the desktop test: X11 properties, and a headless Wayland compositor with Qt's plugin
+  x11-utils weston qt6-wayland
 )
 
 missing=()

@@ -71,13 +71,34 @@ TEST(QtBehaviourTest, ALongLogStaysIntactAndStillAppends) {
   EXPECT_EQ(window.form.Log().document()->blockCount(), 20002 + 1);
 }
 
-TEST(QtBehaviourTest, TheNewestLineIsInView) {
+TEST(QtBehaviourTest, TheNewestLineIsInViewWithTheCaretAfterIt) {
   QtWindow window;
   window.Click(window.form.Option(0));
   for (int i = 0; i < 40; ++i) window.form.Voice(kF, 1).click();
-  QScrollBar* bar = window.form.Log().verticalScrollBar();
+  QPlainTextEdit& log = window.form.Log();
+  QScrollBar* bar = log.verticalScrollBar();
   EXPECT_GT(bar->maximum(), 0);
   EXPECT_EQ(bar->value(), bar->maximum());
+  EXPECT_EQ(log.textCursor().position(), log.document()->characterCount() - 1);
+  // A keyboard user who tabs into the log and presses Down stays at the newest line.
+  log.setFocus();
+  window.Key(Qt::Key_Down);
+  EXPECT_EQ(log.textCursor().blockNumber(), log.document()->blockCount() - 1);
+  EXPECT_EQ(bar->value(), bar->maximum());
+}
+
+TEST(QtBehaviourTest, OneClickOnARadioButtonResetsTheLogOnce) {
+  QtWindow window;
+  int replaced = 0;
+  QObject::connect(&window.form.Log(), &QPlainTextEdit::textChanged, [&replaced] { ++replaced; });
+  // From no choice, to the other group, and back: the old button's report is no choice.
+  // A box checked before each switch makes a second reset show in the log box.
+  for (ControlIndex option : {0, 1, 0}) {
+    replaced = 0;
+    window.Click(window.form.Option(option));
+    EXPECT_EQ(replaced, 1) << "Option1(" << option << ")";
+    window.Click(window.form.Voice(static_cast<VoiceGroup>(option), 0));
+  }
 }
 
 TEST(QtBehaviourTest, AFailingHandlerIsReportedOnceAndStopsDelivery) {

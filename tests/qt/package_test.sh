@@ -28,4 +28,5 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [[ "$(field Maintainer)" == *@* ]] || fail "maintainer $(field Maintainer)"
 [[ "$(field Depends)" == *libqt6widgets6* ]] || fail "depends $(field Depends)"
 [ "$(field Description | wc -l)" -gt 2 ] || fail "no long description"
+[[ "$(field Recommends)" == *qt6-wayland* ]] || fail "recommends $(field Recommends)"
 echo "ok: installed tree and $(basename "$deb") ($(stat -c %s "$deb") bytes)"

@@ -8,6 +8,7 @@
 #include "core/voice_selector.h"
 #include "window/qt/qt_control_port.h"
 #include "window/qt/qt_form.h"
+#include "window/qt/qt_termination.h"
 #include "window/qt/qt_wiring.h"
 
 namespace {
@@ -29,6 +30,7 @@ int Run(QApplication& app) {
   qt::QtWiring wiring(form, selector, qt::ReportFailureAndQuit);
   wiring.Deliver([&selector] { selector.OnWindowLoaded(); });
   if (wiring.Failed()) return 1;
+  qt::CloseOnTerminationSignal(form.Window());
   form.Window().show();
   return app.exec();
 }
@@ -42,7 +44,10 @@ int main(int argc, char** argv) {
         stderr);
     return 2;
   }
+  voice_types::qt::HoldTerminationSignals();
   QApplication app(argc, argv);
+  // Desktops match the window to its entry by this name: the dock, the task switcher, pinning.
+  QGuiApplication::setDesktopFileName(QStringLiteral(VOICE_TYPES_APP_ID));
   // The window could not be built: say so rather than vanish.
   try {
     return Run(app);

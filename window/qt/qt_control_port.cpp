@@ -61,6 +61,8 @@ void QtControlPort::WriteLogText(const Text& text) {
     log.setPlainText(FromUtf8(text.View()));
   }
   shown_ = text;
+  // The caret follows the newest line, so a keyboard user who tabs in reads on from there.
+  log.moveCursor(QTextCursor::End);
   QScrollBar& bar = *log.verticalScrollBar();
   bar.setValue(bar.maximum());
 }

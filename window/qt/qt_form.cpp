@@ -97,6 +97,10 @@ QtForm::QtForm() : window_(std::make_unique<QWidget>()) {
   font.setStyleHint(QFont::Serif);
   window_->setFont(font);
   PaintBackground(*window_, ToColor(window_spec.background));
+  // A fixed size: no maximise button and no resizing offered, as on Windows.
+  window_->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint);
   window_->setFixedSize(form::ToPixels(window_spec.client_width, kDipsPerInch),
                         form::ToPixels(window_spec.client_height, kDipsPerInch));
 

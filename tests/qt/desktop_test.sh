@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# The real program as desktops see it. On X11 (Xvfb): WM_CLASS matches the entry's
+# StartupWMClass, the window offers no maximise and has a fixed size, and closing it ends
+# the program with status 0. On Wayland (a headless Weston): the app id it announces is the
+# entry's name, and the end of the session (SIGTERM) closes it with status 0.
+set -euo pipefail
+program=$1
+probe=$2
+entry=$3
+fail() { echo "FAIL: $*" >&2; exit 1; }
+scratch=$(mktemp -d)
+chmod 700 "$scratch"
+server=
+trap 'kill $server 2>/dev/null || true; rm -rf "$scratch"' EXIT
+app_id=$(basename "$entry" .desktop)
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+[ -n "$wm_class" ] || fail "the entry has no StartupWMClass"
+
+export XDG_RUNTIME_DIR=$scratch
+
+# X11
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
+server=$!
+for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
+export DISPLAY=:$(cat "$scratch/display")
+env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" &
+running=$!
+window=$(xdotool search --sync --onlyvisible --name 'example\.org' | head -n 1)
+class=$(xprop -id "$window" WM_CLASS)
+[[ "$class" == *", \"$wm_class\"" ]] || fail "WM_CLASS $class, entry says $wm_class"
+# flags, functions, decorations: no maximise function (16) or button (64)
+read -r _ functions decorations _ < <(xprop -id "$window" _MOTIF_WM_HINTS | cut -d= -f2 | tr -d ,)
+(( (functions & 16) == 0 && (decorations & 64) == 0 )) || fail "maximise offered: $functions $decorations"
+(( (functions & 8) && (functions & 32) )) || fail "no minimise or close: $functions"
+sizes=$(xprop -id "$window" WM_NORMAL_HINTS)
+[[ "$sizes" == *"minimum size: 461 by 345"* && "$sizes" == *"maximum size: 461 by 345"* ]] ||
+  fail "not a fixed size: $sizes"
+"$probe" close "$window"
+status=0
+wait "$running" || status=$?
+[ "$status" -eq 0 ] || fail "X11: closing the window ended the program with status $status"
+kill "$server"
+wait "$server" 2>/dev/null || true
+
+# Wayland
+weston --backend=headless-backend.so --socket=voice-types-test --idle-time=0 --no-config \
+  >"$scratch/weston.log" 2>&1 &
+server=$!
+for _ in $(seq 50); do [ -S "$scratch/voice-types-test" ] && break; sleep 0.1; done
+[ -S "$scratch/voice-types-test" ] || fail "weston did not start: $(cat "$scratch/weston.log")"
+env -u DISPLAY WAYLAND_DISPLAY=voice-types-test QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 \
+  "$program" 2>"$scratch/protocol" &
+running=$!
+for _ in $(seq 100); do grep -q 'set_app_id' "$scratch/protocol" && break; sleep 0.1; done
+announced=$(sed -n 's/.*xdg_toplevel@[0-9]*\.set_app_id("\(.*\)")$/\1/p' "$scratch/protocol")
+[ "$announced" = "$app_id" ] || fail "Wayland app id '$announced', entry is $app_id"
+grep -q 'wl_surface@[0-9]*\.commit' "$scratch/protocol" || fail "no surface committed"
+kill -TERM "$running"
+status=0
+wait "$running" || status=$?
+[ "$status" -eq 0 ] || fail "Wayland: the end of the session ended the program with status $status"
+echo "ok: X11 WM_CLASS $wm_class, no maximise, fixed size; Wayland app id $app_id; status 0 on both"
