@@ -55,9 +55,11 @@ void ApplySoakAction(ReferenceModel& model, const SoakAction& action, std::size_
     case SoakKey::Backtab:
       return;
     default:
-      // An arrow key that moves the focus onto a radio button selects it.
-      if (focus_after != focus_before && focus_after < form::kControlCount) {
-        if (const auto group = OptionGroupAt(focus_after)) Choose(model, *group, rules);
+      if (focus_after == focus_before || focus_after >= form::kControlCount) return;
+      if (const auto group = OptionGroupAt(focus_after)) {
+        const std::optional<VoiceGroup> left = OptionGroupAt(focus_before);
+        const bool left_selected = left.has_value() && model.OnView() == left;
+        if (rules.arrow == ArrowOntoRadio::kAlways || left_selected) Choose(model, *group, rules);
       }
   }
 }

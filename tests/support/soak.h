@@ -24,9 +24,16 @@ inline constexpr std::size_t kNoSlot = static_cast<std::size_t>(-1);
 // Half the time a click on a visible radio button or voice box, else a key.
 SoakAction NextSoakAction(std::mt19937& random, const ReferenceModel& model);
 
+// When an arrow key that moves the focus onto a radio button also selects it.
+enum class ArrowOntoRadio {
+  kAlways,             // the Windows dialog manager
+  kFromSelectedRadio,  // Qt: only when the radio button it leaves was the selected one
+};
+
 struct SoakRules {
   // Whether selecting the radio button that is already selected reports a choice again.
   bool reselect_reports;
+  ArrowOntoRadio arrow;
 };
 
 void ApplySoakAction(ReferenceModel& model, const SoakAction& action, std::size_t focus_before,

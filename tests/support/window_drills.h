@@ -14,6 +14,7 @@
 #include "tests/support/reference_model.h"
 #include "tests/support/soak.h"
 #include "tests/support/worked_sequence.h"
+#include "window/form.h"
 
 namespace voice_types::testing {
 
@@ -49,6 +50,27 @@ void SwitchGroupsCheckingEveryBox() {
       model.Toggle(group, box);
     }
     ExpectMatches(window, model);
+  }
+}
+
+// With no group chosen, Tab to the radio pair and press Right, then Left; then choose with
+// Space and do the same. Whether the first arrows choose is the toolkit's own rule.
+template <class Window>
+void ArrowsOntoTheRadioButtons(SoakRules rules, const std::string& log_after_first_right) {
+  Window window;
+  ReferenceModel model;
+  const SoakKey keys[] = {SoakKey::Tab,   SoakKey::Right, SoakKey::Left,
+                          SoakKey::Space, SoakKey::Right, SoakKey::Left};
+  for (std::size_t step = 0; step < std::size(keys); ++step) {
+    SCOPED_TRACE(step);
+    const std::size_t before = window.FocusedSlot();
+    window.Press(keys[step]);
+    ApplySoakAction(model, {false, kNoSlot, keys[step]}, before, window.FocusedSlot(), rules);
+    ExpectMatches(window, model);
+    if (step == 1) {
+      EXPECT_EQ(window.FocusedSlot(), form::OptionSlot(1));
+      EXPECT_EQ(window.Log(), log_after_first_right);
+    }
   }
 }
 

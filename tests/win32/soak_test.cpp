@@ -6,10 +6,20 @@
 namespace voice_types::win32 {
 namespace {
 
+using voice_types::testing::ArrowOntoRadio;
+
+// A platform radio button reports every click, also on the one already selected, and the
+// dialog manager selects the radio button an arrow moves to.
+constexpr voice_types::testing::SoakRules kWin32Rules{true, ArrowOntoRadio::kAlways};
+
 TEST(Win32SoakTest, RandomClicksAndKeysKeepTheInvariants) {
-  // A platform radio button reports every click, also on the one already selected.
   voice_types::testing::RunSoak<testing::Win32Window>(voice_types::testing::SoakActionCount(5000),
-                                                      {true});
+                                                      kWin32Rules);
+}
+
+TEST(Win32SoakTest, AnArrowOntoTheRadiosChoosesEvenBeforeAnyChoice) {
+  voice_types::testing::ArrowsOntoTheRadioButtons<testing::Win32Window>(kWin32Rules,
+                                                                        "Избрано: Глас - мъже\r\n");
 }
 
 }  // namespace

@@ -22,7 +22,6 @@ Win32Window::Win32Window() {
   wiring.Deliver([this] { selector.OnWindowLoaded(); });
   ShowWindow(form.Window(), SW_SHOW);
   SetForegroundWindow(form.Window());
-  SetFocus(form.Log());
   Pump();
 }
 

@@ -1,11 +1,11 @@
 #include "window/qt/qt_termination.h"
 
+#include <sys/signalfd.h>
+#include <unistd.h>
 #include <QSocketNotifier>
 #include <QWidget>
 #include <csignal>
 #include <stdexcept>
-#include <sys/signalfd.h>
-#include <unistd.h>
 
 namespace voice_types::qt {
 namespace {

@@ -92,7 +92,8 @@ Win32Form::Win32Form(HINSTANCE instance) {
   CreateControls(instance);
   ApplyDpi(DpiOf(window_));
   SendMessageW(Log(), EM_SETLIMITTEXT, 0, 0);  // the default holds only about 30,000 characters
-  SetFocus(Log());
+  NameControls();
+  focused_ = Log();
 }
 
 Win32Form::~Win32Form() {
@@ -120,6 +121,14 @@ void Win32Form::CreateControls(HINSTANCE instance) {
       SendMessageW(control, LB_SETITEMDATA, static_cast<WPARAM>(row), 0);
     }
     controls_[slot] = control;
+  }
+}
+
+// Boxes and lists have no caption of their own for a screen reader to read.
+void Win32Form::NameControls() {
+  for (std::size_t slot = 0; slot < form::kControlCount; ++slot) {
+    const std::string_view name = form::kControls[slot].accessible_name;
+    if (!name.empty()) names_.Name(controls_[slot], name);
   }
 }
 
@@ -204,7 +213,17 @@ LRESULT Win32Form::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       ApplyDpi(LOWORD(wparam));
       return 0;
     }
+    case WM_ACTIVATE:
+      if (LOWORD(wparam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(window_, focus)) focused_ = focus;
+      }
+      return DefWindowProcW(window_, message, wparam, lparam);
+    case WM_SETFOCUS:
+      RestoreFocus();
+      return 0;
     case WM_DESTROY:
+      names_.Clear();
       if (!destroying_) PostQuitMessage(0);
       return 0;
     default:
@@ -218,6 +237,16 @@ void Win32Form::MoveFocus(WPARAM wparam, LPARAM lparam) {
   HWND next = lparam != 0 ? reinterpret_cast<HWND>(wparam)
                           : GetNextDlgTabItem(window_, GetFocus(), wparam != 0);
   if (next != nullptr) SetFocus(next);
+}
+
+// The window itself takes no keys: the focus goes back to the control that had it, or to
+// the first tab stop when that one is hidden now.
+void Win32Form::RestoreFocus() {
+  HWND target = focused_;
+  if (target == nullptr || !IsWindowVisible(target)) {
+    target = GetNextDlgTabItem(window_, nullptr, FALSE);
+  }
+  if (target != nullptr) SetFocus(target);
 }
 
 LRESULT Win32Form::ColourControl(HWND control, HDC dc) {

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "window/form.h"
+#include "window/win32/win32_accessible_names.h"
 
 namespace voice_types::win32 {
 
@@ -44,6 +45,8 @@ class Win32Form {
   void ResizeClientArea(int width, int height);
   LRESULT ColourControl(HWND control, HDC dc);
   void MoveFocus(WPARAM wparam, LPARAM lparam);
+  void NameControls();
+  void RestoreFocus();
   std::size_t SlotOf(HWND control) const;
 
   HWND window_ = nullptr;
@@ -54,6 +57,10 @@ class Win32Form {
   int dpi_ = 96;
   bool destroying_ = false;
   CommandHandler on_command_;
+  AccessibleNames names_;
+  // The control that had the focus when the window was last active, given back as a dialog
+  // gives it back; the log until the user moves on.
+  HWND focused_ = nullptr;
 };
 
 }  // namespace voice_types::win32

@@ -13,6 +13,10 @@ namespace voice_types::win32 {
 class Win32Wiring {
  public:
   Win32Wiring(Win32Form& form, VoiceSelector& selector, DeliveryGuard::FailureHandler on_failure);
+  // The window outlives the wiring and still sends notifications while it is destroyed.
+  ~Win32Wiring() { form_.OnCommand(nullptr); }
+  Win32Wiring(const Win32Wiring&) = delete;
+  Win32Wiring& operator=(const Win32Wiring&) = delete;
 
   // Runs one call into the selector under the guard.
   void Deliver(const std::function<void()>& call) { guard_.Run(call); }

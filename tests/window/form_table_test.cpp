@@ -1,0 +1,72 @@
+// The window's published places, sizes and colours, written out here in full rather than
+// read from the form table, so that a changed number in the table fails.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "window/form.h"
+
+namespace voice_types::form {
+namespace {
+
+using enum ControlKind;
+
+struct Row {
+  ControlKind kind;
+  std::string_view array;
+  ControlIndex index;
+  int left, top, width, height;
+  std::optional<Rgb> background;
+};
+
+constexpr Rgb kOrange{0xFF, 0xC0, 0x80};
+constexpr Rgb kPink{0xFF, 0x80, 0xFF};
+constexpr Rgb kBlue{0x00, 0x00, 0xFF};
+
+TEST(FormTableTest, EveryControlInTabOrderHasItsPublishedPlaceSizeAndColour) {
+  const Row rows[kControlCount] = {
+      {TextBox, "Text1", 0, 120, 3120, 6735, 1815, std::nullopt},
+      {TextBox, "Text1", 1, 600, 3480, 6735, 1815, std::nullopt},
+      {Label, "Label1", 0, 960, 0, 4575, 375, kOrange},
+      {RadioButton, "Option1", 0, 480, 720, 1815, 495, Rgb{0xFF, 0xC0, 0xFF}},
+      {RadioButton, "Option1", 1, 2640, 720, 1815, 495, Rgb{0x80, 0x80, 0xFF}},
+      {CheckBox, "Check1", 0, 480, 1200, 1815, 375, kPink},
+      {CheckBox, "Check1", 1, 480, 1560, 1815, 375, kPink},
+      {CheckBox, "Check1", 2, 480, 1920, 1815, 375, kPink},
+      {CheckBox, "Check1", 3, 480, 2280, 1815, 375, kPink},
+      {CheckBox, "Check2", 0, 2640, 1200, 1815, 375, kBlue},
+      {CheckBox, "Check2", 1, 2640, 1560, 1815, 375, kBlue},
+      {CheckBox, "Check2", 2, 2640, 1920, 1815, 375, kBlue},
+      {CheckBox, "Check2", 3, 2640, 2280, 1815, 375, kBlue},
+      {ListBox, "List1", kNoIndex, 4680, 1320, 1335, 1200, std::nullopt},
+      {Label, "Label1", 1, 4680, 720, 1335, 615, kOrange},
+  };
+  for (std::size_t tab = 0; tab < kControlCount; ++tab) {
+    const Row& row = rows[tab];
+    const ControlSpec& control = kControls[tab];
+    SCOPED_TRACE(std::string(row.array) + "(" + std::to_string(row.index) + ")");
+    EXPECT_EQ(control.kind, row.kind);
+    EXPECT_EQ(control.array, row.array);
+    EXPECT_EQ(control.index, row.index);
+    EXPECT_EQ(control.place.left, row.left);
+    EXPECT_EQ(control.place.top, row.top);
+    EXPECT_EQ(control.place.width, row.width);
+    EXPECT_EQ(control.place.height, row.height);
+    EXPECT_EQ(control.background, row.background);
+    EXPECT_EQ(control.never_shown, tab == 1) << "only the aphorism box is never shown";
+  }
+}
+
+TEST(FormTableTest, TheWindowHasItsPublishedSizeColourAndFont) {
+  EXPECT_EQ(kWindow.client_width, 6915);
+  EXPECT_EQ(kWindow.client_height, 5175);
+  EXPECT_EQ(kWindow.background, (Rgb{0xC0, 0xC0, 0xFF}));
+  EXPECT_EQ(kWindow.font_family, "Times New Roman");
+  EXPECT_EQ(kWindow.font_points, 12);
+  EXPECT_EQ(kWindow.font_weight, 400);
+  EXPECT_EQ(kWindow.font_charset, 204);
+}
+
+}  // namespace
+}  // namespace voice_types::form
