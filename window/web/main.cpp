@@ -1,0 +1,47 @@
+// voice-types in a browser: builds the page's window, hides the voice boxes and leaves the
+// page to its events. Reads nothing, stores nothing and fetches nothing.
+#include <emscripten.h>
+
+#include <exception>
+#include <string>
+
+#include "core/voice_selector.h"
+#include "window/web/web_control_port.h"
+#include "window/web/web_form.h"
+#include "window/web/web_page.h"
+#include "window/web/web_wiring.h"
+
+namespace {
+
+using namespace voice_types;
+
+// The page lives on after main returns, and so does the window.
+struct Program {
+  web::WebForm form;
+  web::WebControlPort port;
+  VoiceSelector selector{port};
+  web::WebWiring wiring{selector, [](const std::string& message) { web::ShowFailure(message); }};
+};
+
+Program* program = nullptr;
+
+}  // namespace
+
+// The log exactly, CR LF included, for whoever reads the page (its tests).
+extern "C" EMSCRIPTEN_KEEPALIVE const char* voice_types_log() {
+  static std::string copy;
+  copy = program != nullptr ? std::string(program->port.Log().View()) : std::string();
+  return copy.c_str();
+}
+
+int main() {
+  // The window could not be built: say so rather than show half a page.
+  try {
+    program = new Program;
+    program->wiring.Deliver([] { program->selector.OnWindowLoaded(); });
+  } catch (const std::exception& error) {
+    web::ShowFailure(error.what());
+  }
+  EM_ASM({ document.getElementById('window').dataset.ready = 'true'; });
+  return 0;
+}

@@ -1,0 +1,41 @@
+// The page's side of the web window: small functions that make and read its elements. Every
+// control is known by its form table slot; texts cross as UTF-8.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace voice_types::web {
+
+// The window's area: size in CSS pixels, colour, caption (as the page title) and font.
+void MakeWindowArea(int width, int height, int rgb, std::string_view caption,
+                    std::string_view font_family, int font_pixels);
+
+struct ElementSpec {
+  int slot;
+  int kind;  // form::ControlKind
+  std::string_view id;
+  std::string_view text;
+  int left, top, width, height;  // CSS pixels
+  int background;                // RGB, or -1 for the browser's own
+  std::string_view accessible_name;
+  bool never_shown;
+};
+void MakeElement(const ElementSpec& element);
+void AddListItem(int slot, std::string_view text, int data);
+
+bool IsChecked(int slot);
+bool IsIndeterminate(int slot);
+void SetCheckState(int slot, bool checked, bool indeterminate);
+void SetShown(int slot, bool shown);
+std::string CaptionOf(int slot);
+
+// The log box: its whole text replaced, or a tail added at its end; either way the caret
+// and the view follow the end.
+void ReplaceText(int slot, std::string_view text);
+void AppendText(int slot, std::string_view tail);
+
+// Shows a failure on the page, in words a teacher can pass on.
+void ShowFailure(std::string_view message);
+
+}  // namespace voice_types::web
