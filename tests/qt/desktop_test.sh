@@ -51,7 +51,12 @@ for _ in $(seq 50); do [ -S "$scratch/voice-types-test" ] && break; sleep 0.1; d
 env -u DISPLAY WAYLAND_DISPLAY=voice-types-test QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 \
   "$program" 2>"$scratch/protocol" &
 running=$!
-for _ in $(seq 100); do grep -q 'set_app_id' "$scratch/protocol" && break; sleep 0.1; done
+# Shown: the app id announced and a surface committed.
+for _ in $(seq 100); do
+  grep -q 'set_app_id' "$scratch/protocol" && grep -q 'wl_surface@[0-9]*\.commit' "$scratch/protocol" &&
+    break
+  sleep 0.1
+done
 announced=$(sed -n 's/.*xdg_toplevel@[0-9]*\.set_app_id("\(.*\)")$/\1/p' "$scratch/protocol")
 [ "$announced" = "$app_id" ] || fail "Wayland app id '$announced', entry is $app_id"
 grep -q 'wl_surface@[0-9]*\.commit' "$scratch/protocol" || fail "no surface committed"
