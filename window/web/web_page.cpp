@@ -40,7 +40,15 @@ EM_JS(void, vt_make_element, (int slot, int kind, const char* id, int id_length,
     const caption = document.createElement("span");
     caption.textContent = text_value;
     element.append(input, caption);
-    input.addEventListener("change", () => _voice_types_event(slot));
+    input.addEventListener("change", () => {
+      try {
+        _voice_types_event(slot);
+      } catch (error) {
+        const message = allocateUTF8(String(error));
+        _voice_types_failed(message);
+        _free(message);
+      }
+    });
   } else {
     element.size = 7;
   }

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <string>
 
 #include "core/voice_selector.h"
 #include "window/delivery_guard.h"
@@ -23,6 +24,9 @@ class WebWiring {
 
   // A control at a form table slot reported a change.
   void OnChange(std::size_t slot);
+  // The page itself failed while delivering (a control it could not reach): the same as a
+  // failure inside the selector.
+  void OnPageFailure(const std::string& message);
 
  private:
   VoiceSelector& selector_;

@@ -1,0 +1,137 @@
+"""The web edition in Debian's headless Chromium, driven through Debian's chromedriver.
+
+Every test opens the built page from disk (file://), as a teacher would, with a fresh profile.
+"""
+import json
+import pathlib
+import shutil
+import subprocess
+import sys
+import tempfile
+import unittest
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import WebDriverWait
+
+# Set by main(): the page, and the form table as the program holds it.
+PAGE = None
+FORM = None
+
+KEYS = {
+    "space": Keys.SPACE, "tab": Keys.TAB, "right": Keys.ARROW_RIGHT, "left": Keys.ARROW_LEFT,
+    "up": Keys.ARROW_UP, "down": Keys.ARROW_DOWN,
+}
+
+FLAGS = [
+    "--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
+    "--disable-background-networking", "--disable-component-update", "--disable-sync",
+    "--disable-default-apps", "--window-size=800,600", "--force-device-scale-factor=1",
+    "--font-render-hinting=none",
+]
+
+
+class Page:
+    """The page in a browser of its own."""
+
+    def __init__(self):
+        options = webdriver.ChromeOptions()
+        options.binary_location = "/usr/bin/chromium"
+        self.profile = tempfile.mkdtemp(prefix="voice-types-profile-")
+        for flag in FLAGS + ["--user-data-dir=" + self.profile]:
+            options.add_argument(flag)
+        # Show scroll bars as a user sees them.
+        options.add_experimental_option("excludeSwitches", ["enable-automation", "hide-scrollbars"])
+        options.set_capability("goog:loggingPrefs", {"performance": "ALL", "browser": "ALL"})
+        self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        self.url = pathlib.Path(PAGE).resolve().as_uri()
+        self.driver.get(self.url)
+        WebDriverWait(self.driver, 20).until(
+            lambda d: d.execute_script("return document.getElementById('window').dataset.ready"))
+
+    def close(self):
+        self.driver.quit()
+        shutil.rmtree(self.profile, ignore_errors=True)
+
+    def js(self, script, *args):
+        return self.driver.execute_script(script, *args)
+
+    def cdp(self, command, params=None):
+        return self.driver.execute_cdp_cmd(command, params or {})
+
+    def control(self, slot):
+        return self.js("return document.getElementById('window').children[arguments[0]]", slot)
+
+    def click(self, slot):
+        """A mouse click on a radio button's or check box's own circle or square."""
+        target = self.js("return document.getElementById('window').children[arguments[0]]"
+                         ".querySelector('input')", slot)
+        ActionChains(self.driver).move_to_element(target).click().perform()
+
+    def press(self, key, shift=False):
+        chain = ActionChains(self.driver)
+        if shift:
+            chain = chain.key_down(Keys.SHIFT)
+        chain = chain.send_keys(KEYS[key])
+        if shift:
+            chain = chain.key_up(Keys.SHIFT)
+        chain.perform()
+
+    def focused_slot(self):
+        return self.js("const c = document.activeElement.closest('.control');"
+                       "return c ? Array.from(c.parentNode.children).indexOf(c) : -1;")
+
+    def log(self):
+        return self.js("return voiceTypesLog()")
+
+    def shown_log(self):
+        """What the log box shows, its line breaks as CR LF again."""
+        return self.js("return document.getElementById('window').children[arguments[0]].value",
+                       log_slot()).replace("\n", "\r\n")
+
+    def visible(self, slot):
+        return self.js("return !document.getElementById('window').children[arguments[0]].hidden",
+                       slot)
+
+    def checked(self, slot):
+        return self.js("return document.getElementById('window').children[arguments[0]]"
+                       ".querySelector('input').checked", slot)
+
+
+def slot_of(array, index):
+    for slot, control in enumerate(FORM["controls"]):
+        if control["array"] == array and control["index"] == index:
+            return slot
+    raise KeyError(f"{array}({index})")
+
+
+def log_slot():
+    return slot_of("Text1", 0)
+
+
+def option_slot(group):
+    return slot_of("Option1", group)
+
+
+def voice_slot(group, box):
+    return slot_of("Check1" if group == 0 else "Check2", box)
+
+
+class PageTest(unittest.TestCase):
+    """A test with a fresh page."""
+
+    def setUp(self):
+        self.page = Page()
+        self.addCleanup(self.page.close)
+
+
+def main():
+    """python3 TEST.py PAGE FORM_DUMP [unittest arguments]"""
+    global PAGE, FORM
+    PAGE = sys.argv.pop(1)
+    dump = sys.argv.pop(1)
+    FORM = json.loads(subprocess.run(["node", dump], check=True, capture_output=True,
+                                     text=True).stdout)
+    unittest.main(module="__main__", verbosity=2)
