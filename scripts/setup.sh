@@ -15,6 +15,8 @@ packages=(
   dpkg-dev file desktop-file-utils appstream
   # the desktop test: X11 properties, and a headless Wayland compositor with Qt's plugin
   x11-utils weston qt6-wayland
+  # the web edition, and the browser its tests and benchmarks drive
+  emscripten nodejs chromium chromium-driver python3-selenium python3-pil
 )
 
 missing=()

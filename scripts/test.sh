@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the core under
 # AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer with the fuzzer's corpus,
-# the Windows program under Wine, then the Linux build with everything in it. The two
-# programs are built as a user builds them (Release); here warnings are errors.
+# the Windows program under Wine, the web edition in headless Chromium, then the Linux build
+# with everything in it. The programs are built as a user builds them (Release); here
+# warnings are errors.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,6 +18,10 @@ cmake -S . -B build/win32 -G Ninja -DCMAKE_BUILD_TYPE=Release -DVOICE_TYPES_WERR
   -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
 cmake --build build/win32
 ctest --test-dir build/win32 --output-on-failure --timeout 300 --parallel "$(nproc)"
+
+emcmake cmake -S . -B build/web -G Ninja -DCMAKE_BUILD_TYPE=Release -DVOICE_TYPES_WERROR=ON
+cmake --build build/web
+ctest --test-dir build/web --output-on-failure --timeout 300 --parallel "$(nproc)"
 
 cmake -S . -B build/main -G Ninja -DCMAKE_BUILD_TYPE=Release -DVOICE_TYPES_WERROR=ON
 cmake --build build/main

@@ -13,6 +13,7 @@ import unittest
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
@@ -65,10 +66,12 @@ class Page:
         return self.js("return document.getElementById('window').children[arguments[0]]", slot)
 
     def click(self, slot):
-        """A mouse click on a radio button's or check box's own circle or square."""
-        target = self.js("return document.getElementById('window').children[arguments[0]]"
-                         ".querySelector('input')", slot)
-        ActionChains(self.driver).move_to_element(target).click().perform()
+        """A mouse click on a radio button's or check box's own circle or square, at the left
+        of its place, where a user clicks."""
+        left, top, _, height = FORM["controls"][slot]["place"]
+        actions = ActionBuilder(self.driver, duration=0)
+        actions.pointer_action.move_to_location(left + 8, top + height // 2).click()
+        actions.perform()
 
     def press(self, key, shift=False):
         chain = ActionChains(self.driver)
@@ -90,6 +93,17 @@ class Page:
         """What the log box shows, its line breaks as CR LF again."""
         return self.js("return document.getElementById('window').children[arguments[0]].value",
                        log_slot()).replace("\n", "\r\n")
+
+    def state(self):
+        """Every control's visibility and check, the log, and what the log box shows."""
+        return self.js("""
+            const controls = Array.from(document.getElementById('window').children);
+            const input = c => c.querySelector('input');
+            const focused = document.activeElement.closest('.control');
+            return {focused: focused ? controls.indexOf(focused) : -1,
+                    visible: controls.map(c => !c.hidden),
+                    checked: controls.map(c => input(c) ? input(c).checked : false),
+                    log: voiceTypesLog(), shown: controls[arguments[0]].value};""", log_slot())
 
     def visible(self, slot):
         return self.js("return !document.getElementById('window').children[arguments[0]].hidden",

@@ -59,11 +59,12 @@ def next_action(rng, model):
     return ("key", rng.choice(["space", "tab", "backtab", "left", "right", "up", "down"]))
 
 
-def expect_matches(test, page, model):
+def expect_matches(test, state, model, where=""):
+    """Compares a page's state() with the model."""
     for group in (0, 1):
         for box in range(4):
             slot = browser.voice_slot(group, box)
-            test.assertEqual(page.visible(slot), model.on_view == group, f"visible {slot}")
-            test.assertEqual(page.checked(slot), model.checked[group][box], f"checked {slot}")
-    test.assertEqual(page.log(), model.log)
-    test.assertEqual(page.shown_log(), model.log)
+            test.assertEqual(state["visible"][slot], model.on_view == group, f"{where}: visible {slot}")
+            test.assertEqual(state["checked"][slot], model.checked[group][box], f"{where}: checked {slot}")
+    test.assertEqual(state["log"], model.log, where)
+    test.assertEqual(state["shown"].replace("\n", "\r\n"), model.log, where)

@@ -1,0 +1,45 @@
+"""The page as a screen reader gets it: the browser's accessibility tree."""
+import browser
+from browser import PageTest, option_slot
+
+ROLES = {"textbox": "textbox", "radio": "radio", "checkbox": "checkbox", "listbox": "listbox",
+         "label": "StaticText"}
+
+
+class AccessibilityTest(PageTest):
+    def tree(self):
+        nodes = self.page.cdp("Accessibility.getFullAXTree")["nodes"]
+        return [(node["role"]["value"], node.get("name", {}).get("value", ""))
+                for node in nodes if not node.get("ignored")]
+
+    def expected(self, group_on_view):
+        controls = []
+        for control in browser.FORM["controls"]:
+            on_view = group_on_view is not None and control["array"] == (
+                "Check1" if group_on_view == 0 else "Check2")
+            shown = not control["never_shown"] and (control["kind"] != "checkbox" or on_view)
+            if shown:
+                controls.append((ROLES[control["kind"]], control["name"] or control["text"]))
+        return controls
+
+    def test_every_visible_control_has_its_role_and_name_and_hidden_ones_are_absent(self):
+        for group in (None, 0, 1):
+            if group is not None:
+                self.page.click(option_slot(group))
+            with self.subTest(group_on_view=group):
+                tree = self.tree()
+                for control in self.expected(group):
+                    self.assertIn(control, tree)
+                names = [name for _, name in tree]
+                hidden = [c for c in browser.FORM["controls"]
+                          if c["never_shown"] or (c["kind"] == "checkbox" and not any(
+                              c["text"] == name for role, name in self.expected(group)))]
+                for control in hidden:
+                    self.assertNotIn(control["name"] or control["text"], names)
+                options = [name for role, name in tree if role == "option"]
+                notes = browser.FORM["controls"][browser.slot_of("List1", -1)]["items"]
+                self.assertEqual(options, [item.rstrip(" ") for item in notes])
+
+
+if __name__ == "__main__":
+    browser.main()

@@ -1,0 +1,43 @@
+"""Seeded random clicks and keys on the page, each checked against the model."""
+import os
+import random
+
+import browser
+from browser import PageTest
+import model
+
+
+class SoakTest(PageTest):
+    def test_random_clicks_and_keys_keep_the_invariants(self):
+        actions = int(os.environ.get("VOICE_TYPES_SOAK_ACTIONS", "3000"))
+        rng = random.Random(20261208)
+        page, expected = self.page, model.Model()
+        before = page.focused_slot()
+        for step in range(actions):
+            kind, what = model.next_action(rng, expected)
+            if kind == "click":
+                page.click(what)
+            else:
+                page.press("tab" if what == "backtab" else what, shift=what == "backtab")
+            state = page.state()
+            if kind == "click":
+                expected.press(what)
+            else:
+                expected.apply_key(what, before, state["focused"])
+            model.expect_matches(self, state, expected, f"step {step}, {kind} {what}")
+            before = state["focused"]
+
+    def test_an_arrow_onto_the_radio_buttons_chooses_even_before_any_choice(self):
+        page, expected = self.page, model.Model()
+        for key in ["tab", "tab", "right", "left", "space", "right", "left"]:
+            before = page.focused_slot()
+            page.press(key)
+            expected.apply_key(key, before, page.focused_slot())
+            model.expect_matches(self, page.state(), expected)
+            if key == "right" and expected.on_view == 1:
+                self.assertEqual(page.log(), "Избрано: Глас - мъже\r\n")
+        self.assertEqual(expected.on_view, 0)
+
+
+if __name__ == "__main__":
+    browser.main()
