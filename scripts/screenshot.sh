@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
 # Takes a screenshot of the window under Xvfb after choosing the women's voices and
 # checking Сопран and Алт with the keyboard: docs/screenshot.png of the Linux program, or
-# with "windows" docs/screenshot-windows.png of voice-types.exe under Wine.
+# with "windows" docs/screenshot-windows.png of voice-types.exe under Wine, or with "web"
+# docs/screenshot-web.png of the web edition in headless Chromium.
 # Needs the build that scripts/test.sh makes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 which=${1:-linux}
+if [ "$which" = web ]; then
+  exec scripts/web-screenshot.py build/web/voice-types.html build/web/tests/web/form_dump.js \
+    docs/screenshot-web.png
+fi
 
 need=()
 for tool in Xvfb:xvfb xdotool:xdotool import:imagemagick; do

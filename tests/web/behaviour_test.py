@@ -29,19 +29,34 @@ class BehaviourTest(PageTest):
 
     def test_worked_sequence_with_the_keyboard(self):
         page = self.page
-        self.assertEqual(page.focused_slot(), -1, "nothing focused until the user tabs in")
+        self.assertEqual(page.focused_slot(), browser.log_slot(), "the first focus")
 
         def keys(*presses):
             def run():
                 for key in presses:
                     page.press(key.lstrip("^"), shift=key.startswith("^"))
             return run
-        self.run_steps([keys("tab", "tab", "space"),             # log, women; select
+        self.run_steps([keys("tab", "space"),                    # from the log to women, select
                         keys("tab", "tab", "tab", "space"),      # to alto, check
                         keys("space"),                           # uncheck
                         keys("^tab", "^tab", "space"),           # back to soprano, check
                         keys("^tab", "right"),                   # to the radios, arrow to men
                         keys("left")])                           # arrow back to women
+
+    def test_the_newest_line_is_in_view_with_the_caret_after_it(self):
+        page = self.page
+        page.click(option_slot(0))
+        for _ in range(40):
+            page.click(voice_slot(0, 1))
+        view = page.driver.execute_async_script("""
+            const done = arguments[arguments.length - 1], box = arguments[0];
+            requestAnimationFrame(() => setTimeout(() => done({
+                top: box.scrollTop, bottom: box.scrollHeight - box.clientHeight,
+                caret: box.selectionStart, length: box.value.length}), 0));""",
+            page.control(browser.log_slot()))
+        self.assertGreater(view["bottom"], 0)
+        self.assertEqual(view["top"], view["bottom"])
+        self.assertEqual(view["caret"], view["length"])
 
     def test_a_failure_is_shown_on_the_page_and_nothing_is_delivered_after_it(self):
         page = self.page

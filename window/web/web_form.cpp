@@ -38,6 +38,7 @@ WebForm::WebForm() {
                  control.never_shown});
     for (std::string_view item : control.items) AddListItem(Slot(slot), item, 0);
   }
+  Focus(Slot(form::LogSlot()));
 }
 
 }  // namespace voice_types::web

@@ -93,18 +93,23 @@ EM_JS(char*, vt_caption_of, (int slot), {
   return allocateUTF8(Module.voiceTypesControls[slot].querySelector("span").textContent);
 });
 
+// Past the end means at the end: reading the box's value to learn its length would copy it.
+// The view follows once a frame, not once a write, so a toggle lays the box out only once.
 EM_JS(void, vt_replace_text, (int slot, const char* text, int text_length), {
   const box = Module.voiceTypesControls[slot];
   box.value = UTF8ToString(text, text_length);
-  box.setSelectionRange(box.value.length, box.value.length);
-  box.scrollTop = box.scrollHeight;
+  box.setSelectionRange(2147483647, 2147483647);
+  Module.voiceTypesFollowEnd(box);
 });
 
 EM_JS(void, vt_append_text, (int slot, const char* tail, int tail_length), {
   const box = Module.voiceTypesControls[slot];
-  const end = box.value.length;
-  box.setRangeText(UTF8ToString(tail, tail_length), end, end, "end");
-  box.scrollTop = box.scrollHeight;
+  box.setRangeText(UTF8ToString(tail, tail_length), 2147483647, 2147483647, "end");
+  Module.voiceTypesFollowEnd(box);
+});
+
+EM_JS(void, vt_focus, (int slot), {
+  Module.voiceTypesControls[slot].focus();
 });
 
 EM_JS(void, vt_show_failure, (const char* message, int message_length), {
@@ -162,6 +167,8 @@ void ReplaceText(int slot, std::string_view text) {
 void AppendText(int slot, std::string_view tail) {
   vt_append_text(slot, tail.data(), Length(tail));
 }
+
+void Focus(int slot) { vt_focus(slot); }
 
 void ShowFailure(std::string_view message) {
   vt_show_failure(message.data(), Length(message));

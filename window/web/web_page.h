@@ -35,6 +35,8 @@ std::string CaptionOf(int slot);
 void ReplaceText(int slot, std::string_view text);
 void AppendText(int slot, std::string_view tail);
 
+void Focus(int slot);
+
 // Shows a failure on the page, in words a teacher can pass on.
 void ShowFailure(std::string_view message);
 
