@@ -30,6 +30,7 @@ EM_JS(void, vt_make_element, (int slot, int kind, const char* id, int id_length,
   element.className = "control";
   if (kind === 0) {
     element.readOnly = true;
+    element.spellcheck = false;
     element.value = text_value;
   } else if (kind === 1) {
     element.textContent = text_value;

@@ -1,0 +1,119 @@
+#!/usr/bin/python3
+"""The web edition's figures: file size, load time against a plain HTML page with the same
+controls, and the cost of one toggle as the log grows, with where that time goes.
+
+    bench/web_bench.py PAGE FORM_DUMP [--runs 20] [--lines 10,1000,10000]
+"""
+import argparse
+import gzip
+import json
+import pathlib
+import statistics
+import subprocess
+import sys
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "tests" / "web"))
+import browser  # noqa: E402
+
+# Records, on every page, when the form is ready and its next frame is drawn.
+READY_PROBE = """
+new MutationObserver((changes, observer) => {
+  const area = document.getElementById('window');
+  if (area && area.dataset.ready) {
+    observer.disconnect();
+    requestAnimationFrame(() => { window.voiceTypesReadyAt = performance.now(); });
+  }
+}).observe(document, {subtree: true, childList: true, attributes: true});
+"""
+
+FRAME = "const frame = () => new Promise(r => requestAnimationFrame(() => setTimeout(r, 0)));"
+
+
+def load_ms(page, url):
+    page.driver.get(url)
+    for _ in range(200):
+        ready = page.js("return window.voiceTypesReadyAt")
+        if ready:
+            return ready
+        page.js("return new Promise(r => setTimeout(r, 10))")
+    raise RuntimeError(f"{url} never became ready")
+
+
+def measure_load(page, runs):
+    page.cdp("Page.addScriptToEvaluateOnNewDocument", {"source": READY_PROBE})
+    baseline = (pathlib.Path(__file__).resolve().parent / "web_baseline.html").as_uri()
+    ours, theirs = [], []
+    for _ in range(runs):  # alternated, so that drift hits both alike
+        theirs.append(load_ms(page, baseline))
+        ours.append(load_ms(page, page.url))
+    return statistics.median(ours), statistics.median(theirs)
+
+
+def measure_toggles(page, lines):
+    page.driver.set_script_timeout(3600)
+    page.click(browser.option_slot(0))
+    slot = browser.voice_slot(0, 1)
+    page.cdp("Performance.enable")
+    results = []
+    for count in lines:
+        page.js("""const input = document.getElementById('window').children[arguments[0]]
+                       .querySelector('input');
+                   const missing = arguments[1] - (voiceTypesLog().split('\\r\\n').length - 1);
+                   for (let i = 0; i < missing; ++i) {
+                     input.checked = !input.checked;
+                     _voice_types_event(arguments[0]);
+                   }""", slot, count)
+        before = {m["name"]: m["value"] for m in page.cdp("Performance.getMetrics")["metrics"]}
+        median = page.driver.execute_async_script(FRAME + """
+            const done = arguments[arguments.length - 1];
+            const input = document.getElementById('window').children[arguments[0]]
+                              .querySelector('input');
+            (async () => {
+              await frame();
+              const times = [];
+              for (let i = 0; i < 21; ++i) {
+                const start = performance.now();
+                input.click();
+                await frame();
+                times.push(performance.now() - start);
+              }
+              times.sort((a, b) => a - b);
+              done(times[10]);
+            })();""", slot)
+        after = {m["name"]: m["value"] for m in page.cdp("Performance.getMetrics")["metrics"]}
+        spent = {name: round((after[name] - before[name]) * 1000 / 21, 2)
+                 for name in ("ScriptDuration", "RecalcStyleDuration", "LayoutDuration",
+                              "TaskDuration")}
+        results.append((count, median, spent))
+        print(f"log of {count} lines: one toggle until its frame is drawn {median:.1f} ms; "
+              f"per toggle, ms: {spent}", flush=True)
+    return results
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("page")
+    parser.add_argument("dump")
+    parser.add_argument("--runs", type=int, default=20)
+    parser.add_argument("--lines", default="10,1000,10000")
+    args = parser.parse_args()
+    browser.PAGE = args.page
+    browser.FORM = json.loads(subprocess.run(["node", args.dump], check=True,
+                                             capture_output=True, text=True).stdout)
+    data = pathlib.Path(args.page).read_bytes()
+    print(f"{args.page}: {len(data):,} bytes, {len(gzip.compress(data, 9)):,} gzipped")
+    page = browser.Page()
+    try:
+        ours, theirs = measure_load(page, args.runs)
+        print(f"load to the form drawn, median of {args.runs} alternated runs: "
+              f"{ours:.1f} ms against the plain page's {theirs:.1f} ms = {ours / theirs:.2f}x")
+        page.driver.get(page.url)
+        results = measure_toggles(page, [int(n) for n in args.lines.split(",")])
+        first, last = results[0], results[-1]
+        print(f"toggle cost at {last[0]} lines against {first[0]}: {last[1] / first[1]:.2f}x")
+    finally:
+        page.close()
+
+
+if __name__ == "__main__":
+    main()
