@@ -2,10 +2,10 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME voice-types)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH})
-set(CPACK_PACKAGE_VENDOR "The voice-types developers")
-set(CPACK_PACKAGE_CONTACT "The voice-types developers <voice-types@example.org>")
+set(CPACK_PACKAGE_VENDOR "${VOICE_TYPES_VENDOR}")
+set(CPACK_PACKAGE_CONTACT "${VOICE_TYPES_VENDOR} <voice-types@example.org>")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.example.org/")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${VOICE_TYPES_HOMEPAGE}")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt's Wayland plugin, so that the program runs natively on a Wayland desktop.

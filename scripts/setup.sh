@@ -10,6 +10,8 @@ packages=(
   qt6-base-dev fonts-liberation2
   # the Windows program, cross-built, and Wine to test it
   g++-mingw-w64-x86-64-posix wine wine64
+  # its installer: wixl builds it, msibuild and msiinfo (msitools) finish and read it
+  wixl msitools
   # tests, benchmarks and packaging
   libgtest-dev googletest libbenchmark-dev valgrind strace xvfb xdotool libx11-dev time
   dpkg-dev file desktop-file-utils appstream

@@ -6,8 +6,14 @@
 
 namespace {
 
-// voice-types.exe lies beside the test program.
+// voice-types.exe lies beside the test program, unless VOICE_TYPES_PROGRAM names another
+// (the installed one).
 std::wstring ProgramPath() {
+  if (const DWORD size = GetEnvironmentVariableW(L"VOICE_TYPES_PROGRAM", nullptr, 0)) {
+    std::wstring named(size, L'\0');
+    named.resize(GetEnvironmentVariableW(L"VOICE_TYPES_PROGRAM", named.data(), size));
+    return named;
+  }
   wchar_t path[MAX_PATH] = {};
   GetModuleFileNameW(nullptr, path, MAX_PATH);
   std::wstring folder(path);
