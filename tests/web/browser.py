@@ -105,10 +105,6 @@ class Page:
                     checked: controls.map(c => input(c) ? input(c).checked : false),
                     log: voiceTypesLog(), shown: controls[arguments[0]].value};""", log_slot())
 
-    def visible(self, slot):
-        return self.js("return !document.getElementById('window').children[arguments[0]].hidden",
-                       slot)
-
     def checked(self, slot):
         return self.js("return document.getElementById('window').children[arguments[0]]"
                        ".querySelector('input').checked", slot)

@@ -4,13 +4,14 @@ import io
 from PIL import Image
 
 import browser
-from browser import FORM, PageTest, option_slot
+from browser import PageTest, option_slot
 
 TAGS = {"textbox": "TEXTAREA", "label": "DIV", "radio": "LABEL", "checkbox": "LABEL",
         "listbox": "SELECT"}
 
 
 def table():
+    """The form table as the program holds it."""
     return browser.FORM
 
 

@@ -2,8 +2,6 @@
 alone, and the random actions of the soak. The same rules as the desktop windows' model,
 with the browser's own: an arrow onto a radio button always selects it, and selecting the
 radio button that is already selected reports nothing."""
-import random
-
 import browser
 
 CHOSEN = "Избрано: "
