@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The real program as desktops see it. On X11 (Xvfb): WM_CLASS matches the entry's
-# StartupWMClass, the window offers no maximise and has a fixed size, and closing it ends
+# StartupWMClass, the window offers minimise and close only at a fixed size, and closing it ends
 # the program with status 0. On Wayland (a headless Weston): the app id it announces is the
 # entry's name, and the end of the session (SIGTERM) closes it with status 0.
 set -euo pipefail
@@ -28,9 +28,10 @@ running=$!
 window=$(xdotool search --sync --onlyvisible --name 'example\.org' | head -n 1)
 class=$(xprop -id "$window" WM_CLASS)
 [[ "$class" == *", \"$wm_class\"" ]] || fail "WM_CLASS $class, entry says $wm_class"
-# flags, functions, decorations: no maximise function (16) or button (64)
+# flags, functions, decorations: no resizing (function 2, frame 4), no maximise (16, button 64)
 read -r _ functions decorations _ < <(xprop -id "$window" _MOTIF_WM_HINTS | cut -d= -f2 | tr -d ,)
-(( (functions & 16) == 0 && (decorations & 64) == 0 )) || fail "maximise offered: $functions $decorations"
+(( (functions & 18) == 0 && (decorations & 68) == 0 )) ||
+  fail "resizing or maximise offered: $functions $decorations"
 (( (functions & 8) && (functions & 32) )) || fail "no minimise or close: $functions"
 sizes=$(xprop -id "$window" WM_NORMAL_HINTS)
 [[ "$sizes" == *"minimum size: 461 by 345"* && "$sizes" == *"maximum size: 461 by 345"* ]] ||
@@ -64,4 +65,4 @@ kill -TERM "$running"
 status=0
 wait "$running" || status=$?
 [ "$status" -eq 0 ] || fail "Wayland: the end of the session ended the program with status $status"
-echo "ok: X11 WM_CLASS $wm_class, no maximise, fixed size; Wayland app id $app_id; status 0 on both"
+echo "ok: X11 WM_CLASS $wm_class, minimise and close only, fixed size; Wayland app id $app_id; status 0 on both"

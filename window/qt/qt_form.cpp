@@ -5,6 +5,7 @@
 #include <QScrollBar>
 
 #include "window/qt/qt_text.h"
+#include "window/qt/qt_x11_frame.h"
 
 // The icon lives in a static library, whose resources are not registered on their own.
 static void RegisterIconResource() { Q_INIT_RESOURCE(icon); }
@@ -103,6 +104,7 @@ QtForm::QtForm() : window_(std::make_unique<QWidget>()) {
                           Qt::WindowCloseButtonHint);
   window_->setFixedSize(form::ToPixels(window_spec.client_width, kDipsPerInch),
                         form::ToPixels(window_spec.client_height, kDipsPerInch));
+  OfferOnlyMinimiseAndClose(*window_);
 
   QWidget* previous = nullptr;
   for (std::size_t slot = 0; slot < form::kControlCount; ++slot) {

@@ -32,10 +32,9 @@ WebForm::WebForm() {
     const form::ControlSpec& control = form::kControls[slot];
     const std::string id = IdOf(control);
     MakeElement({Slot(slot), static_cast<int>(control.kind), id, control.text,
-                 Pixels(control.place.left), Pixels(control.place.top),
-                 Pixels(control.place.width), Pixels(control.place.height),
-                 control.background ? ToRgb(*control.background) : -1, control.accessible_name,
-                 control.never_shown});
+                 Pixels(control.place.left), Pixels(control.place.top), Pixels(control.place.width),
+                 Pixels(control.place.height), control.background ? ToRgb(*control.background) : -1,
+                 control.accessible_name, control.never_shown});
     for (std::string_view item : control.items) AddListItem(Slot(slot), item, 0);
   }
   Focus(Slot(form::LogSlot()));

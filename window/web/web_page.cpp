@@ -171,8 +171,6 @@ void AppendText(int slot, std::string_view tail) {
 
 void Focus(int slot) { vt_focus(slot); }
 
-void ShowFailure(std::string_view message) {
-  vt_show_failure(message.data(), Length(message));
-}
+void ShowFailure(std::string_view message) { vt_show_failure(message.data(), Length(message)); }
 
 }  // namespace voice_types::web
