@@ -27,17 +27,6 @@ class SoakTest(PageTest):
             model.expect_matches(self, state, expected, f"step {step}, {kind} {what}")
             before = state["focused"]
 
-    def test_an_arrow_onto_the_radio_buttons_chooses_even_before_any_choice(self):
-        page, expected = self.page, model.Model()
-        for key in ["tab", "right", "left", "space", "right", "left"]:
-            before = page.focused_slot()
-            page.press(key)
-            expected.apply_key(key, before, page.focused_slot())
-            model.expect_matches(self, page.state(), expected)
-            if key == "right" and expected.on_view == 1:
-                self.assertEqual(page.log(), "Избрано: Глас - мъже\r\n")
-        self.assertEqual(expected.on_view, 0)
-
 
 if __name__ == "__main__":
     browser.main()
