@@ -62,9 +62,6 @@ class Page:
     def cdp(self, command, params=None):
         return self.driver.execute_cdp_cmd(command, params or {})
 
-    def control(self, slot):
-        return self.js("return document.getElementById('window').children[arguments[0]]", slot)
-
     def click(self, slot):
         """A mouse click on a radio button's or check box's own circle or square, at the left
         of its place, where a user clicks."""
@@ -82,20 +79,9 @@ class Page:
             chain = chain.key_up(Keys.SHIFT)
         chain.perform()
 
-    def focused_slot(self):
-        return self.js("const c = document.activeElement.closest('.control');"
-                       "return c ? Array.from(c.parentNode.children).indexOf(c) : -1;")
-
-    def log(self):
-        return self.js("return voiceTypesLog()")
-
-    def shown_log(self):
-        """What the log box shows, its line breaks as CR LF again."""
-        return self.js("return document.getElementById('window').children[arguments[0]].value",
-                       log_slot()).replace("\n", "\r\n")
-
     def state(self):
-        """Every control's visibility and check, the log, and what the log box shows."""
+        """The focused control, every control's visibility and check, the log as the program
+        keeps it, and what the log box shows."""
         return self.js("""
             const controls = Array.from(document.getElementById('window').children);
             const input = c => c.querySelector('input');
@@ -104,10 +90,6 @@ class Page:
                     visible: controls.map(c => !c.hidden),
                     checked: controls.map(c => input(c) ? input(c).checked : false),
                     log: voiceTypesLog(), shown: controls[arguments[0]].value};""", log_slot())
-
-    def checked(self, slot):
-        return self.js("return document.getElementById('window').children[arguments[0]]"
-                       ".querySelector('input').checked", slot)
 
 
 def slot_of(array, index):

@@ -1,12 +1,17 @@
-// Prints the form table as JSON, for the browser tests to hold the page against.
+// Prints what the browser tests hold the page against, as JSON: the form table, the log's
+// prefixes, and the exact log after each step of the lesson's worked sequence.
 #include <cstdio>
 #include <string>
 
+#include "core/catalogue.h"
+#include "tests/support/worked_sequence.h"
 #include "window/form.h"
 
 namespace {
 
 using namespace voice_types::form;
+using voice_types::VoiceGroup;
+namespace catalogue = voice_types::catalogue;
 
 std::string Json(std::string_view text) {
   std::string quoted = "\"";
@@ -51,6 +56,18 @@ int main() {
         Json(c.text).c_str(), items.c_str(), ToPixels(c.place.left, 96), ToPixels(c.place.top, 96),
         ToPixels(c.place.width, 96), ToPixels(c.place.height, 96), Colour(c.background).c_str(),
         Json(c.accessible_name).c_str(), c.never_shown ? "true" : "false");
+  }
+  std::printf("],\"chosen_prefix\":%s,\"toggled_prefixes\":[", Json(catalogue::kChosenPrefix).c_str());
+  for (VoiceGroup group : voice_types::kVoiceGroups) {
+    std::printf("%s[%s,%s]", group == VoiceGroup::Female ? "" : ",",
+                Json(catalogue::ToggledPrefix(group, false)).c_str(),
+                Json(catalogue::ToggledPrefix(group, true)).c_str());
+  }
+  std::printf("],\"worked_sequence\":[");
+  const char* separator = "";
+  for (const std::string& log : voice_types::testing::WorkedSequenceLogs()) {
+    std::printf("%s%s", separator, Json(log).c_str());
+    separator = ",";
   }
   std::printf("]}\n");
 }

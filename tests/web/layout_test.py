@@ -10,17 +10,12 @@ TAGS = {"textbox": "TEXTAREA", "label": "DIV", "radio": "LABEL", "checkbox": "LA
         "listbox": "SELECT"}
 
 
-def table():
-    """The form table as the program holds it."""
-    return browser.FORM
-
-
 class LayoutTest(PageTest):
     def test_every_control_has_its_kind_text_place_and_visibility(self):
         page = self.page
         window = page.js("const r = document.getElementById('window').getBoundingClientRect();"
                          "return [r.left, r.top, r.width, r.height]")
-        self.assertEqual(window, [0, 0, table()["window"]["width"], table()["window"]["height"]])
+        self.assertEqual(window, [0, 0, browser.FORM["window"]["width"], browser.FORM["window"]["height"]])
         # Hidden controls are measured from their style; the others as drawn.
         found = page.js("""return Array.from(document.getElementById('window').children).map(c => {
             const r = c.getBoundingClientRect(), s = c.style, input = c.querySelector('input');
@@ -32,8 +27,8 @@ class LayoutTest(PageTest):
                           : c.tagName === 'DIV' ? c.textContent : '',
                     items: Array.from(c.querySelectorAll('option')).map(o => [o.textContent, o.value]),
                     selected: c.tagName === 'SELECT' ? c.selectedIndex : null};})""")
-        self.assertEqual(len(found), len(table()["controls"]))
-        for slot, (control, element) in enumerate(zip(table()["controls"], found)):
+        self.assertEqual(len(found), len(browser.FORM["controls"]))
+        for slot, (control, element) in enumerate(zip(browser.FORM["controls"], found)):
             with self.subTest(control=f'{control["array"]}({control["index"]})'):
                 self.assertEqual(element["tag"], TAGS[control["kind"]])
                 if control["kind"] in ("radio", "checkbox"):
@@ -51,7 +46,7 @@ class LayoutTest(PageTest):
         page = self.page
         page.click(option_slot(0))  # the female boxes on view
         shot = Image.open(io.BytesIO(page.driver.get_screenshot_as_png())).convert("RGB")
-        for control in table()["controls"]:
+        for control in browser.FORM["controls"]:
             colour = control["background"]
             shown = not control["never_shown"] and control["array"] != "Check2"
             if colour is None or not shown:
@@ -60,8 +55,8 @@ class LayoutTest(PageTest):
             with self.subTest(control=f'{control["array"]}({control["index"]})'):
                 # Inside the bottom-right corner, clear of the caption.
                 self.assertEqual(list(shot.getpixel((left + width - 3, top + height - 3))), colour)
-        self.assertEqual(list(shot.getpixel((table()["window"]["width"] - 20, 100))),
-                         table()["window"]["background"])
+        self.assertEqual(list(shot.getpixel((browser.FORM["window"]["width"] - 20, 100))),
+                         browser.FORM["window"]["background"])
 
     def test_every_text_is_drawn_in_the_windows_serif_with_a_glyph_for_every_letter(self):
         page = self.page
@@ -88,7 +83,7 @@ class LayoutTest(PageTest):
 
     def test_the_page_title_is_the_windows_caption(self):
         # A document title collapses runs of spaces: the caption's two become one there.
-        self.assertEqual(self.page.driver.title, " ".join(table()["window"]["caption"].split()))
+        self.assertEqual(self.page.driver.title, " ".join(browser.FORM["window"]["caption"].split()))
 
 
 if __name__ == "__main__":

@@ -4,10 +4,6 @@ with the browser's own: an arrow onto a radio button always selects it, and sele
 radio button that is already selected reports nothing."""
 import browser
 
-CHOSEN = "Избрано: "
-PREFIXES = {(0, True): "Новопосочен женски глас:  ", (0, False): "Демаркиран женски глас:  ",
-            (1, True): "Новопосочен мъжки глас:  ", (1, False): "Демаркиран мъжки глас:  "}
-
 
 class Model:
     def __init__(self):
@@ -22,14 +18,15 @@ class Model:
             self.checked[self.on_view] = [False] * 4
         self.on_view = group
         caption = browser.FORM["controls"][browser.option_slot(group)]["text"]
-        self.log = CHOSEN + caption + "\r\n"
+        self.log = browser.FORM["chosen_prefix"] + caption + "\r\n"
 
     def toggle(self, group, box):
         if self.on_view != group:
             return
         self.checked[group][box] = not self.checked[group][box]
         caption = browser.FORM["controls"][browser.voice_slot(group, box)]["text"]
-        self.log += PREFIXES[(group, self.checked[group][box])] + caption + "\r\n"
+        prefix = browser.FORM["toggled_prefixes"][group][self.checked[group][box]]
+        self.log += prefix + caption + "\r\n"
 
     def press(self, slot):
         """A click, or Space, on the control at a slot."""

@@ -12,7 +12,7 @@ class SoakTest(PageTest):
         actions = int(os.environ.get("VOICE_TYPES_SOAK_ACTIONS", "3000"))
         rng = random.Random(20261208)
         page, expected = self.page, model.Model()
-        before = page.focused_slot()
+        before = page.state()["focused"]
         for step in range(actions):
             kind, what = model.next_action(rng, expected)
             if kind == "click":
