@@ -42,6 +42,6 @@ int main() {
   } catch (const std::exception& error) {
     web::ShowFailure(error.what());
   }
-  EM_ASM({ document.getElementById('window').dataset.ready = 'true'; });
+  web::MarkReady();
   return 0;
 }

@@ -36,8 +36,11 @@ void ReplaceText(int slot, std::string_view text);
 void AppendText(int slot, std::string_view tail);
 
 void Focus(int slot);
+// The window is built and the program listens: for whoever waits on the page.
+void MarkReady();
 
-// Shows a failure on the page, in words a teacher can pass on.
+// Ends the program on a failure: the page shows it, in words a teacher can pass on, and the
+// window takes no more input.
 void ShowFailure(std::string_view message);
 
 }  // namespace voice_types::web

@@ -2,8 +2,6 @@
 
 #include <emscripten.h>
 
-#include <stdexcept>
-
 #include "window/form.h"
 
 namespace voice_types::web {
@@ -34,18 +32,10 @@ void WebWiring::OnChange(std::size_t slot) {
   }
 }
 
-void WebWiring::OnPageFailure(const std::string& message) {
-  Deliver([&message] { throw std::runtime_error(message); });
-}
-
 }  // namespace voice_types::web
 
 extern "C" EMSCRIPTEN_KEEPALIVE void voice_types_event(int slot) {
   if (voice_types::web::current != nullptr && slot >= 0) {
     voice_types::web::current->OnChange(static_cast<std::size_t>(slot));
   }
-}
-
-extern "C" EMSCRIPTEN_KEEPALIVE void voice_types_failed(const char* message) {
-  if (voice_types::web::current != nullptr) voice_types::web::current->OnPageFailure(message);
 }

@@ -24,9 +24,6 @@ class WebWiring {
 
   // A control at a form table slot reported a change.
   void OnChange(std::size_t slot);
-  // The page itself failed while delivering (a control it could not reach): the same as a
-  // failure inside the selector.
-  void OnPageFailure(const std::string& message);
 
  private:
   VoiceSelector& selector_;

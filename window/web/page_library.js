@@ -1,0 +1,181 @@
+// The page's side of the web window: small functions that make and read its elements. Every
+// control is known by its form table slot; texts cross as UTF-8, as pointer and length.
+/* global mergeInto, LibraryManager, UTF8ToString, allocateUTF8, _voice_types_event */
+/* global voiceTypesFail */
+
+mergeInto(LibraryManager.library, {
+  $voiceTypes: {
+    controls: [],
+    text: function (pointer, length) {
+      return UTF8ToString(pointer, length);
+    },
+    colour: function (rgb) {
+      return "#" + rgb.toString(16).padStart(6, "0");
+    },
+    input: function (slot) {
+      return voiceTypes.controls[slot].querySelector("input");
+    },
+    // Every change goes to the program unless it has failed. A failure that escapes the
+    // program's own guard (some engines let a WebAssembly exception through) ends it here.
+    deliver: function (slot) {
+      if (voiceTypesFail.failed) return;
+      try {
+        _voice_types_event(slot);
+      } catch (error) {
+        voiceTypesFail(error);
+      }
+    },
+    // The view follows the end once a frame, not once a write, so a toggle lays the box out
+    // only once.
+    followEnd: function (box) {
+      if (box.voiceTypesFollowing) return;
+      box.voiceTypesFollowing = true;
+      requestAnimationFrame(function () {
+        box.voiceTypesFollowing = false;
+        box.scrollTop = box.scrollHeight;
+      });
+    },
+    // A browser that keeps the page while the user is away (Back, Forward) may reset its
+    // controls on the way back; they come back exactly as they were left.
+    keepAcrossHistory: function () {
+      let left = [];
+      window.addEventListener("pagehide", function () {
+        left = voiceTypes.controls.map(function (control) {
+          const input = control.querySelector("input");
+          return input ? input.checked : null;
+        });
+      });
+      // WebKit resets them in a task of its own once the page is back, so after that too.
+      const restore = function () {
+        left.forEach(function (checked, slot) {
+          if (checked !== null) voiceTypes.input(slot).checked = checked;
+        });
+      };
+      window.addEventListener("pageshow", function (event) {
+        if (!event.persisted) return;
+        restore();
+        setTimeout(restore, 0);
+      });
+    },
+  },
+
+  vt_make_window_area__deps: ["$voiceTypes"],
+  vt_make_window_area: function (width, height, rgb, caption, captionLength, family,
+                                 familyLength, fontPixels) {
+    const area = document.getElementById("window");
+    area.style.width = width + "px";
+    area.style.height = height + "px";
+    area.style.background = voiceTypes.colour(rgb);
+    area.style.fontFamily = JSON.stringify(voiceTypes.text(family, familyLength)) + ", serif";
+    area.style.fontSize = fontPixels + "px";
+    document.title = voiceTypes.text(caption, captionLength);
+    voiceTypes.keepAcrossHistory();
+  },
+
+  vt_make_element__deps: ["$voiceTypes"],
+  vt_make_element: function (slot, kind, id, idLength, text, textLength, left, top, width,
+                              height, background, name, nameLength, hidden) {
+    const value = voiceTypes.text(text, textLength);
+    const tags = ["textarea", "div", "label", "label", "select"];
+    const element = document.createElement(tags[kind]);
+    element.id = voiceTypes.text(id, idLength);
+    element.className = "control";
+    if (kind === 0) {
+      element.readOnly = true;
+      element.spellcheck = false;
+      element.value = value;
+    } else if (kind === 1) {
+      element.textContent = value;
+    } else if (kind === 2 || kind === 3) {
+      const input = document.createElement("input");
+      input.type = kind === 2 ? "radio" : "checkbox";
+      // Nothing the browser remembers from an earlier visit may be filled into a fresh window.
+      input.setAttribute("autocomplete", "off");
+      if (kind === 2) input.name = element.id.split("(")[0];
+      const caption = document.createElement("span");
+      caption.textContent = value;
+      element.append(input, caption);
+      input.addEventListener("change", function () {
+        voiceTypes.deliver(slot);
+      });
+    } else {
+      element.size = 7;
+    }
+    if (nameLength > 0) element.setAttribute("aria-label", voiceTypes.text(name, nameLength));
+    const style = element.style;
+    style.left = left + "px";
+    style.top = top + "px";
+    style.width = width + "px";
+    style.height = height + "px";
+    if (background >= 0) style.background = voiceTypes.colour(background);
+    element.hidden = hidden !== 0;
+    voiceTypes.controls[slot] = element;
+    document.getElementById("window").append(element);
+    // A text set at start leaves the caret, and so the first focus, at the top.
+    if (kind === 0) element.setSelectionRange(0, 0);
+  },
+
+  vt_add_list_item__deps: ["$voiceTypes"],
+  vt_add_list_item: function (slot, text, textLength, data) {
+    const item = document.createElement("option");
+    item.textContent = voiceTypes.text(text, textLength);
+    item.value = String(data);
+    voiceTypes.controls[slot].append(item);
+  },
+
+  vt_is_checked__deps: ["$voiceTypes"],
+  vt_is_checked: function (slot) {
+    return voiceTypes.input(slot).checked ? 1 : 0;
+  },
+
+  vt_is_indeterminate__deps: ["$voiceTypes"],
+  vt_is_indeterminate: function (slot) {
+    return voiceTypes.input(slot).indeterminate ? 1 : 0;
+  },
+
+  vt_set_check_state__deps: ["$voiceTypes"],
+  vt_set_check_state: function (slot, checked, indeterminate) {
+    const input = voiceTypes.input(slot);
+    input.checked = checked !== 0;
+    input.indeterminate = indeterminate !== 0;
+  },
+
+  vt_set_shown__deps: ["$voiceTypes"],
+  vt_set_shown: function (slot, shown) {
+    voiceTypes.controls[slot].hidden = shown === 0;
+  },
+
+  vt_caption_of__deps: ["$voiceTypes"],
+  vt_caption_of: function (slot) {
+    return allocateUTF8(voiceTypes.controls[slot].querySelector("span").textContent);
+  },
+
+  // Past the end means at the end: reading the box's value to learn its length would copy it.
+  vt_replace_text__deps: ["$voiceTypes"],
+  vt_replace_text: function (slot, text, textLength) {
+    const box = voiceTypes.controls[slot];
+    box.value = voiceTypes.text(text, textLength);
+    box.setSelectionRange(2147483647, 2147483647);
+    voiceTypes.followEnd(box);
+  },
+
+  vt_append_text__deps: ["$voiceTypes"],
+  vt_append_text: function (slot, tail, tailLength) {
+    const box = voiceTypes.controls[slot];
+    box.setRangeText(voiceTypes.text(tail, tailLength), 2147483647, 2147483647, "end");
+    voiceTypes.followEnd(box);
+  },
+
+  vt_focus__deps: ["$voiceTypes"],
+  vt_focus: function (slot) {
+    voiceTypes.controls[slot].focus({preventScroll: true});
+  },
+
+  vt_ready: function () {
+    document.getElementById("window").dataset.ready = "true";
+  },
+
+  vt_show_failure: function (message, messageLength) {
+    voiceTypesFail(UTF8ToString(message, messageLength));
+  },
+});

@@ -1,0 +1,71 @@
+// Runs before the program: checks that this browser can run it, and shows any failure on the
+// page, Bulgarian first, with the window made inert so that it cannot say one thing while the
+// program, which has stopped, knows another.
+/* global UTF8ToString, _voice_types_log */
+
+function voiceTypesShow(lines) {
+  const box = document.getElementById("failure");
+  box.textContent = lines.join("\n");
+  box.hidden = false;
+  const area = document.getElementById("window");
+  area.inert = true;
+  area.querySelectorAll("input, textarea, select").forEach(function (control) {
+    control.disabled = true;
+  });
+}
+
+// The first failure ends the program; later ones only follow from it.
+function voiceTypesFail(error) {
+  if (voiceTypesFail.failed) return;
+  voiceTypesFail.failed = true;
+  const detail = error instanceof Error || (error && error.message) ?
+    (error.name || "Error") + ": " + error.message : String(error);
+  console.error("voice-types: " + detail);
+  voiceTypesShow([
+    "Програмата спря поради грешка и не приема повече избори. " +
+      "Презаредете страницата, за да започнете отначало.",
+    "The program stopped after an error. Reload the page to start again.",
+    "Подробности (details): " + detail,
+  ]);
+}
+
+// What this browser lacks of what the program needs, in words for the message, or null.
+function voiceTypesMissing() {
+  if (typeof WebAssembly !== "object") return "WebAssembly";
+  // A module with one try/catch: valid only where exception handling is known.
+  const handling = new Uint8Array([0, 97, 115, 109, 1, 0, 0, 0, 1, 4, 1, 96, 0, 0, 3, 2, 1, 0,
+                                   13, 3, 1, 0, 0, 10, 9, 1, 7, 0, 6, 64, 7, 0, 11, 11]);
+  if (!WebAssembly.validate(handling)) return "WebAssembly exception handling";
+  // Some engines refuse at compiling, others only at instantiating.
+  try {
+    new WebAssembly.Instance(new WebAssembly.Module(handling));
+  } catch (error) {
+    return "'wasm-unsafe-eval' in the page's Content-Security-Policy (" + error.message + ")";
+  }
+  return null;
+}
+
+(function () {
+  const missing = voiceTypesMissing();
+  if (missing !== null) {
+    const oldest = document.getElementById("failure").dataset.oldest;
+    voiceTypesFail.failed = true;
+    voiceTypesShow([
+      "Този браузър не може да изпълни програмата. Отворете страницата в по-нов браузър: " +
+        oldest + " или по-нов.",
+      "This browser cannot run the program. Open the page in " + oldest + " or newer.",
+      "Липсва (missing): " + missing,
+    ]);
+    throw new Error("voice-types cannot start: " + missing);
+  }
+  // Whatever fails outside a delivery (the start itself) ends the program the same way.
+  window.addEventListener("error", function (event) {
+    voiceTypesFail(event.error || event.message);
+  });
+  Module["onAbort"] = voiceTypesFail;
+})();
+
+// The log exactly as the program keeps it, CR LF included, for whoever reads the page.
+window.voiceTypesLog = function () {
+  return UTF8ToString(_voice_types_log());
+};
