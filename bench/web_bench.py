@@ -6,10 +6,8 @@ controls, and the cost of one toggle as the log grows, with where that time goes
 """
 import argparse
 import gzip
-import json
 import pathlib
 import statistics
-import subprocess
 import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "tests" / "web"))
@@ -30,7 +28,7 @@ FRAME = "const frame = () => new Promise(r => requestAnimationFrame(() => setTim
 
 
 def load_ms(page, url):
-    page.driver.get(url)
+    page.goto(url)
     for _ in range(200):
         ready = page.js("return window.voiceTypesReadyAt")
         if ready:
@@ -50,7 +48,7 @@ def measure_load(page, runs):
 
 
 def measure_toggles(page, lines):
-    page.driver.set_script_timeout(3600)
+    page.driver.driver.set_script_timeout(3600)
     page.click(browser.option_slot(0))
     slot = browser.voice_slot(0, 1)
     page.cdp("Performance.enable")
@@ -64,7 +62,7 @@ def measure_toggles(page, lines):
                      _voice_types_event(arguments[0]);
                    }""", slot, count)
         before = {m["name"]: m["value"] for m in page.cdp("Performance.getMetrics")["metrics"]}
-        median = page.driver.execute_async_script(FRAME + """
+        median = page.driver.driver.execute_async_script(FRAME + """
             const done = arguments[arguments.length - 1];
             const input = document.getElementById('window').children[arguments[0]]
                               .querySelector('input');
@@ -97,9 +95,7 @@ def main():
     parser.add_argument("--runs", type=int, default=20)
     parser.add_argument("--lines", default="10,1000,10000")
     args = parser.parse_args()
-    browser.PAGE = args.page
-    browser.FORM = json.loads(subprocess.run(["node", args.dump], check=True,
-                                             capture_output=True, text=True).stdout)
+    browser.load(args.page, args.dump)
     data = pathlib.Path(args.page).read_bytes()
     print(f"{args.page}: {len(data):,} bytes, {len(gzip.compress(data, 9)):,} gzipped")
     page = browser.Page()
@@ -107,7 +103,7 @@ def main():
         ours, theirs = measure_load(page, args.runs)
         print(f"load to the form drawn, median of {args.runs} alternated runs: "
               f"{ours:.1f} ms against the plain page's {theirs:.1f} ms = {ours / theirs:.2f}x")
-        page.driver.get(page.url)
+        page.goto(page.url)
         results = measure_toggles(page, [int(n) for n in args.lines.split(",")])
         first, last = results[0], results[-1]
         print(f"toggle cost at {last[0]} lines against {first[0]}: {last[1] / first[1]:.2f}x")

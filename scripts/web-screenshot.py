@@ -4,25 +4,19 @@ women's voices and checking Сопран and Алт with the keyboard, cropped t
 
     scripts/web-screenshot.py PAGE FORM_DUMP OUTPUT
 """
-import io
-import json
 import pathlib
-import subprocess
 import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "tests" / "web"))
 import browser  # noqa: E402
-from PIL import Image  # noqa: E402
 
 page_file, dump, output = sys.argv[1:4]
-browser.PAGE = page_file
-browser.FORM = json.loads(subprocess.run(["node", dump], check=True, capture_output=True,
-                                         text=True).stdout)
+browser.load(page_file, dump)
 page = browser.Page()
 try:
     for key in ["tab", "space", "tab", "space", "tab", "tab", "space"]:
         page.press(key)
-    shot = Image.open(io.BytesIO(page.driver.get_screenshot_as_png()))
+    shot = page.screenshot()
     window = browser.FORM["window"]
     shot.crop((0, 0, window["width"], window["height"])).save(output)
     print(output)

@@ -7,6 +7,10 @@ ROLES = {"textbox": "textbox", "radio": "radio", "checkbox": "checkbox", "listbo
 
 
 class AccessibilityTest(PageTest):
+    def setUp(self):
+        self.needs("devtools", "its driver gives no accessibility tree")
+        super().setUp()
+
     def tree(self):
         nodes = self.page.cdp("Accessibility.getFullAXTree")["nodes"]
         return [(node["role"]["value"], node.get("name", {}).get("value", ""))

@@ -1,14 +1,45 @@
-"""The lesson's worked sequence by mouse and by keyboard, and the failure path."""
+"""The lesson's worked sequence by mouse and by keyboard, the way back through the history,
+and the failure paths: a browser that cannot start the program, and a failure while it runs."""
+import pathlib
+import shutil
+import tempfile
+
 import browser
-from browser import PageTest, option_slot, voice_slot
+from browser import Page, PageTest, option_slot, voice_slot
+
+# The log box's view and caret, once the frame after the last change is drawn.
+LOG_VIEW = """
+    const done = arguments[arguments.length - 1];
+    const box = document.getElementById('window').children[arguments[0]];
+    requestAnimationFrame(() => setTimeout(() => done({
+        top: box.scrollTop, bottom: box.scrollHeight - box.clientHeight,
+        caret: [box.selectionStart, box.selectionEnd], length: box.value.length}), 0));"""
+
+FAILURE = "const f = document.getElementById('failure'); return f.hidden ? null : f.textContent"
+
+# Copies of the page, each broken the way some browser or site breaks it, and the message.
+BROKEN_STARTS = [
+    ("no WebAssembly", lambda html: html.replace(
+        '<meta charset="utf-8">', '<meta charset="utf-8"><script>delete window.WebAssembly;</script>'),
+     "WebAssembly"),
+    ("a policy without 'wasm-unsafe-eval'", lambda html: html.replace(" 'wasm-unsafe-eval'", ""),
+     "'wasm-unsafe-eval'"),
+]
+
 
 class BehaviourTest(PageTest):
+    def log_view(self):
+        return self.page.js_async(LOG_VIEW, browser.log_slot())
+
     def run_steps(self, steps):
         page = self.page
         state = page.state()
         self.assertEqual(state["focused"], browser.log_slot(), "the first focus")
         self.assertEqual(state["shown"], browser.FORM["controls"][browser.log_slot()]["text"]
                          .replace("\r\n", "\n"))
+        view = self.log_view()
+        self.assertGreater(view["bottom"], 0, "the exercise is longer than the box")
+        self.assertEqual((view["top"], view["caret"]), (0, [0, 0]), "the exercise from its top")
         logs = browser.FORM["worked_sequence"]
         for number, (step, expected) in enumerate(zip(steps, logs), start=1):
             with self.subTest(step=number):
@@ -44,29 +75,68 @@ class BehaviourTest(PageTest):
         page.click(option_slot(0))
         for _ in range(40):
             page.click(voice_slot(0, 1))
-        view = page.driver.execute_async_script("""
-            const done = arguments[arguments.length - 1], box = arguments[0];
-            requestAnimationFrame(() => setTimeout(() => done({
-                top: box.scrollTop, bottom: box.scrollHeight - box.clientHeight,
-                caret: box.selectionStart, length: box.value.length}), 0));""",
-            page.js("return document.getElementById('window').children[arguments[0]]",
-                    browser.log_slot()))
+        view = self.log_view()
         self.assertGreater(view["bottom"], 0)
         self.assertEqual(view["top"], view["bottom"])
-        self.assertEqual(view["caret"], view["length"])
+        self.assertEqual(view["caret"], [view["length"]] * 2)
 
-    def test_a_failure_is_shown_on_the_page_and_nothing_is_delivered_after_it(self):
+    def test_back_from_another_page_finds_the_window_fresh_or_as_it_was_left(self):
+        page = self.page
+        page.click(option_slot(0))
+        page.click(voice_slot(0, 2))
+        left = page.state()
+        elsewhere = tempfile.mkdtemp(prefix="voice-types-elsewhere-")
+        self.addCleanup(shutil.rmtree, elsewhere)
+        other = pathlib.Path(elsewhere, "other.html")
+        other.write_text("<!doctype html><title>other</title><p>another page")
+        page.goto(other.as_uri())
+        page.back()
+        page.wait_ready()
+        back = page.state()
+        fresh = {"visible": [c["kind"] != "checkbox" and not c["never_shown"]
+                             for c in browser.FORM["controls"]],
+                 "checked": [False] * len(browser.FORM["controls"]),
+                 "log": browser.FORM["controls"][browser.log_slot()]["text"]}
+        seen = {key: back[key] for key in fresh}
+        self.assertIn(seen, [fresh, {key: left[key] for key in fresh}], "neither fresh nor as left")
+        page.click(option_slot(1))
+        self.assertEqual(page.state()["log"], browser.FORM["worked_sequence"][4])
+
+    def test_a_failure_ends_the_program_and_the_window_takes_no_more_input(self):
         page = self.page
         # A page broken under the program: the men's button has lost its caption.
         page.js("document.getElementById('Option1(1)').querySelector('span').remove()")
         page.click(option_slot(1))
-        failure = page.js("const f = document.getElementById('failure');"
-                          "return f.hidden ? null : f.textContent")
+        failure = page.js(FAILURE)
         self.assertIsNotNone(failure)
-        self.assertTrue(failure.startswith("voice-types: "), failure)
+        self.assertTrue(failure.startswith("Програмата спря"), failure)
         log = page.state()["log"]
         page.click(option_slot(0))
-        self.assertEqual(page.state()["log"], log, "nothing delivered after the failure")
+        state = page.state()
+        self.assertEqual(state["log"], log, "nothing delivered after the failure")
+        self.assertFalse(state["checked"][option_slot(0)], "the window is inert")
+        self.assertTrue(page.js("return document.getElementById('window').inert"))
+
+    def test_a_browser_that_cannot_run_the_program_says_what_it_needs(self):
+        original = pathlib.Path(browser.PAGE).read_text(encoding="utf-8")
+        folder = tempfile.mkdtemp(prefix="voice-types-broken-")
+        self.addCleanup(shutil.rmtree, folder)
+        for name, (what, breaking, missing) in enumerate(BROKEN_STARTS):
+            with self.subTest(what):
+                copy = pathlib.Path(folder, f"{name}.html")
+                copy.write_text(breaking(original), encoding="utf-8")
+                self.assertNotEqual(copy.read_text(encoding="utf-8"), original)
+                page = Page(copy.as_uri(), wait_ready=False)
+                try:
+                    page.wait_for("!document.getElementById('failure').hidden")
+                    message = page.js(FAILURE)
+                    self.assertTrue(message.startswith("Този браузър не може"), message)
+                    self.assertIn("Firefox 102", message)
+                    self.assertIn(missing, message)
+                    self.assertEqual(page.js("return document.getElementById('window')"
+                                             ".children.length"), 0)
+                finally:
+                    page.close()
 
 
 if __name__ == "__main__":

@@ -1,10 +1,11 @@
 """The page against the form table: places, kinds, texts, colours and the font it draws with."""
-import io
-
-from PIL import Image
+import base64
+import pathlib
 
 import browser
 from browser import PageTest, option_slot
+
+ICON = pathlib.Path(__file__).resolve().parents[2] / "assets" / "icons" / "32.png"
 
 TAGS = {"textbox": "TEXTAREA", "label": "DIV", "radio": "LABEL", "checkbox": "LABEL",
         "listbox": "SELECT"}
@@ -45,7 +46,7 @@ class LayoutTest(PageTest):
     def test_rendered_backgrounds_have_the_table_colours(self):
         page = self.page
         page.click(option_slot(0))  # the female boxes on view
-        shot = Image.open(io.BytesIO(page.driver.get_screenshot_as_png())).convert("RGB")
+        shot = page.screenshot()
         for control in browser.FORM["controls"]:
             colour = control["background"]
             shown = not control["never_shown"] and control["array"] != "Check2"
@@ -59,6 +60,7 @@ class LayoutTest(PageTest):
                          browser.FORM["window"]["background"])
 
     def test_every_text_is_drawn_in_the_windows_serif_with_a_glyph_for_every_letter(self):
+        self.needs("devtools", "only Chromium's DevTools name the faces a text is drawn in")
         page = self.page
         page.click(option_slot(0))
         page.cdp("DOM.enable")
@@ -83,7 +85,19 @@ class LayoutTest(PageTest):
 
     def test_the_page_title_is_the_windows_caption(self):
         # A document title collapses runs of spaces: the caption's two become one there.
-        self.assertEqual(self.page.driver.title, " ".join(browser.FORM["window"]["caption"].split()))
+        self.assertEqual(self.page.title(), " ".join(browser.FORM["window"]["caption"].split()))
+
+    def test_the_page_icon_is_the_windows_picture(self):
+        icon = self.page.js_async("""
+            const done = arguments[0], link = document.querySelector('link[rel=icon]');
+            const picture = new Image();
+            picture.onload = () => done([link.href, picture.naturalWidth, picture.naturalHeight]);
+            picture.onerror = () => done([link.href, 0, 0]);
+            picture.src = link.href;""")
+        self.assertEqual(icon[1:], [32, 32], "drawn by the browser under the page's policy")
+        prefix = "data:image/png;base64,"
+        self.assertTrue(icon[0].startswith(prefix), icon[0][:40])
+        self.assertEqual(base64.b64decode(icon[0][len(prefix):]), ICON.read_bytes())
 
 
 if __name__ == "__main__":

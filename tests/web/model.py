@@ -44,6 +44,19 @@ class Model:
                 self.press(after)
 
 
+def arrow_target(key, before):
+    """Where an arrow key takes the focus from a radio button of the pair: to the other one,
+    past the end too where the engine wraps round."""
+    if key not in ("right", "left", "up", "down") or before < 0 or \
+            browser.FORM["controls"][before]["kind"] != "radio":
+        return None
+    index = browser.FORM["controls"][before]["index"]
+    forward = key in ("right", "down")
+    if not browser.rules().arrows_wrap and index == (1 if forward else 0):
+        return before
+    return browser.option_slot(1 - index)
+
+
 def next_action(rng, model):
     """Half the time a click on a visible radio button or voice box, else a key."""
     if rng.random() < 0.5:
