@@ -14,12 +14,24 @@ function voiceTypesShow(lines) {
   });
 }
 
+// A failure in words for the technical detail. A C++ exception that some engine let out of
+// the program arrives as a WebAssembly.Exception, which carries no message of its own.
+function voiceTypesDescribe(error) {
+  if (typeof WebAssembly === "object" && WebAssembly.Exception &&
+      error instanceof WebAssembly.Exception) {
+    return "WebAssembly.Exception: a failure inside the program";
+  }
+  if (error instanceof Error || (error && error.message)) {
+    return (error.name || "Error") + ": " + error.message;
+  }
+  return String(error);
+}
+
 // The first failure ends the program; later ones only follow from it.
 function voiceTypesFail(error) {
   if (voiceTypesFail.failed) return;
   voiceTypesFail.failed = true;
-  const detail = error instanceof Error || (error && error.message) ?
-    (error.name || "Error") + ": " + error.message : String(error);
+  const detail = voiceTypesDescribe(error);
   console.error("voice-types: " + detail);
   voiceTypesShow([
     "Програмата спря поради грешка и не приема повече избори. " +
