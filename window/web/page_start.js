@@ -42,12 +42,15 @@ function voiceTypesFail(error) {
 }
 
 // What this browser lacks of what the program needs, in words for the message, or null.
-function voiceTypesMissing() {
+// Whether the page's policy allows WebAssembly shows only by compiling, which costs time at
+// every start: that is asked only once something has failed.
+function voiceTypesMissing(compile) {
   if (typeof WebAssembly !== "object") return "WebAssembly";
   // A module with one try/catch: valid only where exception handling is known.
   const handling = new Uint8Array([0, 97, 115, 109, 1, 0, 0, 0, 1, 4, 1, 96, 0, 0, 3, 2, 1, 0,
                                    13, 3, 1, 0, 0, 10, 9, 1, 7, 0, 6, 64, 7, 0, 11, 11]);
   if (!WebAssembly.validate(handling)) return "WebAssembly exception handling";
+  if (!compile) return null;
   // Some engines refuse at compiling, others only at instantiating.
   try {
     new WebAssembly.Instance(new WebAssembly.Module(handling));
@@ -57,22 +60,33 @@ function voiceTypesMissing() {
   return null;
 }
 
+// The program cannot start here: the message names what is missing and what would work.
+function voiceTypesCannotStart(missing) {
+  if (voiceTypesFail.failed) return;
+  voiceTypesFail.failed = true;
+  const oldest = document.getElementById("failure").dataset.oldest;
+  voiceTypesShow([
+    "Този браузър не може да изпълни програмата. Отворете страницата в по-нов браузър: " +
+      oldest + " или по-нов.",
+    "This browser cannot run the program. Open the page in " + oldest + " or newer.",
+    "Липсва (missing): " + missing,
+  ]);
+}
+
 (function () {
-  const missing = voiceTypesMissing();
+  const missing = voiceTypesMissing(false);
   if (missing !== null) {
-    const oldest = document.getElementById("failure").dataset.oldest;
-    voiceTypesFail.failed = true;
-    voiceTypesShow([
-      "Този браузър не може да изпълни програмата. Отворете страницата в по-нов браузър: " +
-        oldest + " или по-нов.",
-      "This browser cannot run the program. Open the page in " + oldest + " or newer.",
-      "Липсва (missing): " + missing,
-    ]);
+    voiceTypesCannotStart(missing);
     throw new Error("voice-types cannot start: " + missing);
   }
   // Whatever fails outside a delivery (the start itself) ends the program the same way.
   window.addEventListener("error", function (event) {
-    voiceTypesFail(event.error || event.message);
+    const refused = voiceTypesMissing(true);
+    if (refused !== null) {
+      voiceTypesCannotStart(refused);
+    } else {
+      voiceTypesFail(event.error || event.message);
+    }
   });
   Module["onAbort"] = voiceTypesFail;
 })();
