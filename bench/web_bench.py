@@ -1,4 +1,4 @@
-#!/usr/bin/python3
+#!/usr/bin/python3 -B
 """The web edition's figures: file size, load time against a plain HTML page with the same
 controls, and the cost of one toggle as the log grows, with where that time goes.
 

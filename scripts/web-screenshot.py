@@ -1,4 +1,4 @@
-#!/usr/bin/python3
+#!/usr/bin/python3 -B
 """Takes docs/screenshot-web.png: the web edition in headless Chromium after choosing the
 women's voices and checking Сопран and Алт with the keyboard, cropped to the window's area.
 

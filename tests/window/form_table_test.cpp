@@ -1,5 +1,6 @@
-// The window's published places, sizes and colours, written out here in full rather than
-// read from the form table, so that a changed number in the table fails.
+// The window's published places, sizes, colours and texts, written out here in full rather
+// than read from the form table, so that a changed number or a swapped text fails. The two
+// text boxes' long texts are known by their first words.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -16,6 +17,7 @@ struct Row {
   ControlKind kind;
   std::string_view array;
   ControlIndex index;
+  std::string_view text;
   int left, top, width, height;
   std::optional<Rgb> background;
 };
@@ -24,23 +26,23 @@ constexpr Rgb kOrange{0xFF, 0xC0, 0x80};
 constexpr Rgb kPink{0xFF, 0x80, 0xFF};
 constexpr Rgb kBlue{0x00, 0x00, 0xFF};
 
-TEST(FormTableTest, EveryControlInTabOrderHasItsPublishedPlaceSizeAndColour) {
+TEST(FormTableTest, EveryControlInTabOrderHasItsPublishedTextPlaceSizeAndColour) {
   const Row rows[kControlCount] = {
-      {TextBox, "Text1", 0, 120, 3120, 6735, 1815, std::nullopt},
-      {TextBox, "Text1", 1, 600, 3480, 6735, 1815, std::nullopt},
-      {Label, "Label1", 0, 960, 0, 4575, 375, kOrange},
-      {RadioButton, "Option1", 0, 480, 720, 1815, 495, Rgb{0xFF, 0xC0, 0xFF}},
-      {RadioButton, "Option1", 1, 2640, 720, 1815, 495, Rgb{0x80, 0x80, 0xFF}},
-      {CheckBox, "Check1", 0, 480, 1200, 1815, 375, kPink},
-      {CheckBox, "Check1", 1, 480, 1560, 1815, 375, kPink},
-      {CheckBox, "Check1", 2, 480, 1920, 1815, 375, kPink},
-      {CheckBox, "Check1", 3, 480, 2280, 1815, 375, kPink},
-      {CheckBox, "Check2", 0, 2640, 1200, 1815, 375, kBlue},
-      {CheckBox, "Check2", 1, 2640, 1560, 1815, 375, kBlue},
-      {CheckBox, "Check2", 2, 2640, 1920, 1815, 375, kBlue},
-      {CheckBox, "Check2", 3, 2640, 2280, 1815, 375, kBlue},
-      {ListBox, "List1", kNoIndex, 4680, 1320, 1335, 1200, std::nullopt},
-      {Label, "Label1", 1, 4680, 720, 1335, 615, kOrange},
+      {TextBox, "Text1", 0, "Да се реализира проект,", 120, 3120, 6735, 1815, std::nullopt},
+      {TextBox, "Text1", 1, "Неприятното в това", 600, 3480, 6735, 1815, std::nullopt},
+      {Label, "Label1", 0, "Музика - вокални диапазони, гласов тип", 960, 0, 4575, 375, kOrange},
+      {RadioButton, "Option1", 0, "Глас - жени", 480, 720, 1815, 495, Rgb{0xFF, 0xC0, 0xFF}},
+      {RadioButton, "Option1", 1, "Глас - мъже", 2640, 720, 1815, 495, Rgb{0x80, 0x80, 0xFF}},
+      {CheckBox, "Check1", 0, "Сопран", 480, 1200, 1815, 375, kPink},
+      {CheckBox, "Check1", 1, "Мецосопран", 480, 1560, 1815, 375, kPink},
+      {CheckBox, "Check1", 2, "Алт", 480, 1920, 1815, 375, kPink},
+      {CheckBox, "Check1", 3, "Контраалт", 480, 2280, 1815, 375, kPink},
+      {CheckBox, "Check2", 0, "Тенор", 2640, 1200, 1815, 375, kBlue},
+      {CheckBox, "Check2", 1, "Контратенор", 2640, 1560, 1815, 375, kBlue},
+      {CheckBox, "Check2", 2, "Баритон", 2640, 1920, 1815, 375, kBlue},
+      {CheckBox, "Check2", 3, "Бас", 2640, 2280, 1815, 375, kBlue},
+      {ListBox, "List1", kNoIndex, "", 4680, 1320, 1335, 1200, std::nullopt},
+      {Label, "Label1", 1, "Означения на ноти:", 4680, 720, 1335, 615, kOrange},
   };
   for (std::size_t tab = 0; tab < kControlCount; ++tab) {
     const Row& row = rows[tab];
@@ -49,6 +51,11 @@ TEST(FormTableTest, EveryControlInTabOrderHasItsPublishedPlaceSizeAndColour) {
     EXPECT_EQ(control.kind, row.kind);
     EXPECT_EQ(control.array, row.array);
     EXPECT_EQ(control.index, row.index);
+    if (row.kind == TextBox) {
+      EXPECT_TRUE(control.text.starts_with(row.text)) << control.text.substr(0, 40);
+    } else {
+      EXPECT_EQ(control.text, row.text);
+    }
     EXPECT_EQ(control.place.left, row.left);
     EXPECT_EQ(control.place.top, row.top);
     EXPECT_EQ(control.place.width, row.width);
