@@ -15,6 +15,8 @@ packages=(
   # tests, benchmarks and packaging
   libgtest-dev googletest libbenchmark-dev valgrind strace xvfb xdotool libx11-dev time
   dpkg-dev file desktop-file-utils appstream
+  # the release: the installer's summary, signing, and what differs between two builds
+  python3-olefile osslsigncode diffoscope openssl
   # the desktop test: X11 properties, and a headless Wayland compositor with Qt's plugin
   x11-utils weston qt6-wayland
   # the web edition, and the three browser engines its tests drive: Chromium through

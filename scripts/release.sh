@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Builds every file a classroom needs into dist/, byte for byte the same whenever and wherever
+# the same commit is built: times come from the commit (SOURCE_DATE_EPOCH), and the time
+# zone, locale and umask are fixed here.
+#   voice-types-VERSION-x64.msi   the installer, for school IT
+#   voice-types-VERSION-x64.exe   the program, for one Windows PC
+#   voice-types_VERSION_amd64.deb the Debian package (Debian, Ubuntu, Mint)
+#   voice-types-VERSION.html      the web edition, for any device
+#   SHA256SUMS                    their checksums
+# Runs the test command first unless given --skip-tests. Signs the two Windows files when a
+# code signing certificate is given (scripts/sign.sh says how).
+#
+#   scripts/release.sh [--skip-tests] [--build DIR] [--dist DIR]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tests=yes build=build/release dist=dist
+while [ $# -gt 0 ]; do
+  case $1 in
+    --skip-tests) tests=no ;;
+    --build) build=$2; shift ;;
+    --dist) dist=$2; shift ;;
+    *) echo "usage: scripts/release.sh [--skip-tests] [--build DIR] [--dist DIR]" >&2; exit 2 ;;
+  esac
+  shift
+done
+
+scripts/setup.sh
+[ "$tests" = no ] || scripts/test.sh
+
+SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
+export SOURCE_DATE_EPOCH TZ=UTC LC_ALL=C.UTF-8
+umask 022
+version=$(sed -n 's/^project(voice-types VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+release=(-G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF)
+
+cmake -S . -B "$build/win32" "${release[@]}" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
+cmake --build "$build/win32" --target voice-types msi
+emcmake cmake -S . -B "$build/web" "${release[@]}" >/dev/null
+cmake --build "$build/web" --target voice-types
+cmake -S . -B "$build/main" "${release[@]}" >/dev/null
+cmake --build "$build/main"
+(cd "$build/main" && cpack -G DEB -B "$PWD/package" >/dev/null)
+
+rm -rf "$dist"
+mkdir -p "$dist"
+cp "$build/win32/bin/voice-types-$version-x64.msi" "$dist/"
+cp "$build/win32/bin/voice-types.exe" "$dist/voice-types-$version-x64.exe"
+cp "$build/main/package/"voice-types_*_amd64.deb "$dist/"
+cp "$build/web/voice-types.html" "$dist/voice-types-$version.html"
+
+scripts/sign.sh "$dist"
+echo "In $dist:"
+(cd "$dist" && ls -l -- *.msi *.exe *.deb *.html SHA256SUMS | awk '{print "  " $5 "\t" $9}')

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Signs the .exe and the .msi in a release folder with Debian's osslsigncode when
+# VOICE_TYPES_SIGN_P12 names a PKCS#12 code signing certificate (its password in
+# VOICE_TYPES_SIGN_PASSWORD), verifies both signatures against that certificate, and writes
+# SHA256SUMS over what is shipped. Without a certificate it says so in one line.
+#
+#   scripts/sign.sh DIST
+set -euo pipefail
+dist=$1
+root=$(cd "$(dirname "$0")/.." && pwd)
+if [ -n "${VOICE_TYPES_SIGN_P12:-}" ]; then
+  certificate=$(mktemp)
+  trap 'rm -f "$certificate"' EXIT
+  openssl pkcs12 -in "$VOICE_TYPES_SIGN_P12" -passin env:VOICE_TYPES_SIGN_PASSWORD -nokeys \
+    -out "$certificate" 2>/dev/null
+  homepage=$(sed -n 's/^set(VOICE_TYPES_HOMEPAGE "\(.*\)")/\1/p' "$root/CMakeLists.txt")
+  for file in "$dist"/*.exe "$dist"/*.msi; do
+    osslsigncode sign -pkcs12 "$VOICE_TYPES_SIGN_P12" -pass "${VOICE_TYPES_SIGN_PASSWORD:-}" \
+      -n "Гласови типове" -i "$homepage" -h sha256 -in "$file" -out "$file.signed" >/dev/null
+    mv "$file.signed" "$file"
+    osslsigncode verify -CAfile "$certificate" -in "$file" >/dev/null ||
+      { echo "sign.sh: the signature of $file does not verify" >&2; exit 1; }
+  done
+  echo "Signed, and the signatures verify: the .exe and the .msi."
+else
+  echo "Not signed: no code signing certificate given (VOICE_TYPES_SIGN_P12)."
+fi
+(cd "$dist" && sha256sum -- *.msi *.exe *.deb *.html >SHA256SUMS)

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Signs a copy of a release with a throwaway self-signed code signing certificate: both
+# Windows files must carry a signature that verifies, SHA256SUMS must cover the signed
+# files, and without a certificate release files stay unsigned, saying so.
+#   signing_test.sh SOURCE_DIR RELEASE_DIST WORK_DIR
+set -euo pipefail
+source=$1 release=$2 work=$3
+rm -rf "$work"
+mkdir -p "$work"
+cp -r "$release" "$work/signed"
+cp -r "$release" "$work/unsigned"
+
+openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj "/CN=voice-types test signer" \
+  -addext "extendedKeyUsage=codeSigning" -keyout "$work/key.pem" -out "$work/cert.pem" 2>/dev/null
+openssl pkcs12 -export -inkey "$work/key.pem" -in "$work/cert.pem" -passout pass:throwaway \
+  -out "$work/signer.p12"
+
+VOICE_TYPES_SIGN_P12=$work/signer.p12 VOICE_TYPES_SIGN_PASSWORD=throwaway \
+  "$source/scripts/sign.sh" "$work/signed"
+for file in "$work"/signed/*.exe "$work"/signed/*.msi; do
+  osslsigncode verify -CAfile "$work/cert.pem" -in "$file" | grep -q "Signature verification: ok" ||
+    { echo "no valid signature: $file"; exit 1; }
+done
+(cd "$work/signed" && sha256sum --check --quiet SHA256SUMS)
+
+message=$(env -u VOICE_TYPES_SIGN_P12 "$source/scripts/sign.sh" "$work/unsigned")
+[ "$message" = "Not signed: no code signing certificate given (VOICE_TYPES_SIGN_P12)." ] ||
+  { echo "unexpected: $message"; exit 1; }
+for file in "$work"/unsigned/*.exe "$work"/unsigned/*.msi; do
+  if osslsigncode verify -in "$file" >/dev/null 2>&1; then echo "signed: $file"; exit 1; fi
+done
+cmp "$release/SHA256SUMS" "$work/unsigned/SHA256SUMS"
+echo "signed and verified, and unsigned without a certificate"
