@@ -16,6 +16,17 @@ class AccessibilityTest(PageTest):
         return [(node["role"]["value"], node.get("name", {}).get("value", ""))
                 for node in nodes if not node.get("ignored")]
 
+    def live_region(self):
+        """How the status region is heard: its politeness, whether it takes the focus, and
+        its text as the tree gives it (runs of spaces as one)."""
+        nodes = self.page.cdp("Accessibility.getFullAXTree")["nodes"]
+        by_id = {node["nodeId"]: node for node in nodes}
+        [region] = [node for node in nodes if node["role"]["value"] == "status"]
+        properties = {p["name"]: p["value"].get("value") for p in region.get("properties", [])}
+        text = "".join(by_id[child].get("name", {}).get("value", "")
+                       for child in region.get("childIds", []))
+        return properties.get("live"), "focusable" in properties, text
+
     def expected(self, group_on_view):
         controls = []
         for control in browser.FORM["controls"]:
@@ -40,6 +51,9 @@ class AccessibilityTest(PageTest):
                               c["text"] == name for role, name in self.expected(group)))]
                 for control in hidden:
                     self.assertNotIn(control["name"] or control["text"], names)
+                if group is not None:
+                    self.assertEqual(self.live_region(), ("polite", False, " ".join(
+                        browser.FORM["worked_sequence"][0 if group == 0 else 4].split())))
                 options = [name for role, name in tree if role == "option"]
                 notes = browser.FORM["controls"][browser.slot_of("List1", -1)]["items"]
                 self.assertEqual(options, [item.rstrip(" ") for item in notes])

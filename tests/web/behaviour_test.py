@@ -40,6 +40,7 @@ class BehaviourTest(PageTest):
         view = self.log_view()
         self.assertGreater(view["bottom"], 0, "the exercise is longer than the box")
         self.assertEqual((view["top"], view["caret"]), (0, [0, 0]), "the exercise from its top")
+        self.assertEqual(state["announced"], "", "nothing announced at start")
         logs = browser.FORM["worked_sequence"]
         for number, (step, expected) in enumerate(zip(steps, logs), start=1):
             with self.subTest(step=number):
@@ -47,6 +48,7 @@ class BehaviourTest(PageTest):
                 state = page.state()
                 self.assertEqual(state["log"], expected)
                 self.assertEqual(state["shown"].replace("\n", "\r\n"), expected)
+                self.assertEqual(state["announced"], expected.split("\r\n")[-2], "the newest line")
         self.assertFalse(state["checked"][voice_slot(0, 0)], "soprano cleared on the way")
 
     def test_worked_sequence_with_the_mouse(self):

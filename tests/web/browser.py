@@ -264,7 +264,7 @@ class Page:
 
     def state(self):
         """The focused control, every control's visibility and check, the log as the program
-        keeps it, and what the log box shows."""
+        keeps it, what the log box shows, and what the live region last announced."""
         return self.js("""
             const controls = Array.from(document.getElementById('window').children);
             const input = c => c.querySelector('input');
@@ -272,7 +272,8 @@ class Page:
             return {focused: focused ? controls.indexOf(focused) : -1,
                     visible: controls.map(c => !c.hidden),
                     checked: controls.map(c => input(c) ? input(c).checked : false),
-                    log: voiceTypesLog(), shown: controls[arguments[0]].value};""", log_slot())
+                    log: voiceTypesLog(), shown: controls[arguments[0]].value,
+                    announced: document.getElementById('announce').textContent};""", log_slot())
 
 
 def slot_of(array, index):

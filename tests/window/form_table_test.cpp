@@ -7,6 +7,7 @@
 #include <string>
 
 #include "window/form.h"
+#include "window/newest_line.h"
 
 namespace voice_types::form {
 namespace {
@@ -73,6 +74,20 @@ TEST(FormTableTest, TheWindowHasItsPublishedSizeColourAndFont) {
   EXPECT_EQ(kWindow.font_points, 12);
   EXPECT_EQ(kWindow.font_weight, 400);
   EXPECT_EQ(kWindow.font_charset, 204);
+}
+
+TEST(NewestLineTest, IsTheLastLineWithoutItsLineBreak) {
+  const struct {
+    std::string_view log, line;
+  } cases[] = {
+      {"Избрано: Глас - жени\r\n", "Избрано: Глас - жени"},
+      {"Избрано: Глас - мъже\r\nНовопосочен мъжки глас:  Бас\r\n", "Новопосочен мъжки глас:  Бас"},
+      {"a\r\nb", "b"},
+      {"a\nb\r\n", "a\nb"},
+      {"\r\n", ""},
+      {"", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(NewestLine(c.log), c.line) << c.log;
 }
 
 }  // namespace

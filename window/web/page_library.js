@@ -171,6 +171,13 @@ mergeInto(LibraryManager.library, {
     voiceTypes.controls[slot].focus({preventScroll: true});
   },
 
+  // A new text node each time, so that the same line twice (the same group chosen again) is
+  // announced twice.
+  vt_announce: function (line, lineLength) {
+    document.getElementById("announce").replaceChildren(
+      document.createTextNode(UTF8ToString(line, lineLength)));
+  },
+
   vt_ready: function () {
     document.getElementById("window").dataset.ready = "true";
   },

@@ -1,5 +1,6 @@
 #include "window/web/web_control_port.h"
 
+#include "window/newest_line.h"
 #include "window/web/web_page.h"
 
 namespace voice_types::web {
@@ -43,6 +44,7 @@ std::string WebControlPort::ReadVoiceCaption(VoiceGroup group, ControlIndex box)
 }
 
 // An extension of the shown text adds only its tail, so a toggle does not rewrite the log.
+// Every write is the program's answer to the user, so screen readers hear its newest line.
 void WebControlPort::WriteLogText(const Text& text) {
   const int log = WebForm::Slot(form::LogSlot());
   if (const auto tail = text.TailAfter(shown_)) {
@@ -51,6 +53,7 @@ void WebControlPort::WriteLogText(const Text& text) {
     ReplaceText(log, text.View());
   }
   shown_ = text;
+  Announce(NewestLine(shown_.View()));
 }
 
 }  // namespace voice_types::web

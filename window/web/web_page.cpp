@@ -19,6 +19,7 @@ char* vt_caption_of(int slot);
 void vt_replace_text(int slot, const char* text, int text_length);
 void vt_append_text(int slot, const char* tail, int tail_length);
 void vt_focus(int slot);
+void vt_announce(const char* line, int line_length);
 void vt_ready();
 void vt_show_failure(const char* message, int message_length);
 }
@@ -73,6 +74,8 @@ void AppendText(int slot, std::string_view tail) {
 void Focus(int slot) { vt_focus(slot); }
 
 void MarkReady() { vt_ready(); }
+
+void Announce(std::string_view line) { vt_announce(line.data(), Length(line)); }
 
 void ShowFailure(std::string_view message) { vt_show_failure(message.data(), Length(message)); }
 

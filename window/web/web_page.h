@@ -36,6 +36,8 @@ void ReplaceText(int slot, std::string_view text);
 void AppendText(int slot, std::string_view tail);
 
 void Focus(int slot);
+// Says a line to screen readers, politely, through a live region outside the window.
+void Announce(std::string_view line);
 // The window is built and the program listens: for whoever waits on the page.
 void MarkReady();
 

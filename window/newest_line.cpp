@@ -1,0 +1,14 @@
+#include "window/newest_line.h"
+
+#include "core/catalogue.h"
+
+namespace voice_types {
+
+std::string_view NewestLine(std::string_view log) {
+  if (log.ends_with(catalogue::kLineBreak)) log.remove_suffix(catalogue::kLineBreak.size());
+  const std::size_t previous = log.rfind(catalogue::kLineBreak);
+  return previous == std::string_view::npos ? log
+                                            : log.substr(previous + catalogue::kLineBreak.size());
+}
+
+}  // namespace voice_types
