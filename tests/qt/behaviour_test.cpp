@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QScrollBar>
+#include <QTextCursor>
 #include <QTimer>
 #include <functional>
 
@@ -79,6 +80,12 @@ TEST(QtBehaviourTest, TheNewestLineIsInViewWithTheCaretAfterIt) {
   QScrollBar* bar = log.verticalScrollBar();
   EXPECT_GT(bar->maximum(), 0);
   EXPECT_EQ(bar->value(), bar->maximum());
+  EXPECT_EQ(log.textCursor().position(), log.document()->characterCount() - 1);
+  // A caret the user moved away follows the next append, not only a whole replace.
+  QTextCursor start = log.textCursor();
+  start.movePosition(QTextCursor::Start);
+  log.setTextCursor(start);
+  window.form.Voice(kF, 1).click();
   EXPECT_EQ(log.textCursor().position(), log.document()->characterCount() - 1);
   // A keyboard user who tabs into the log and presses Down stays at the newest line.
   log.setFocus();
