@@ -4,8 +4,9 @@
 
 namespace voice_types {
 
-std::string_view NewestLine(std::string_view log) {
-  if (log.ends_with(catalogue::kLineBreak)) log.remove_suffix(catalogue::kLineBreak.size());
+std::optional<std::string_view> NewestLine(std::string_view log) {
+  if (!log.ends_with(catalogue::kLineBreak)) return std::nullopt;
+  log.remove_suffix(catalogue::kLineBreak.size());
   const std::size_t previous = log.rfind(catalogue::kLineBreak);
   return previous == std::string_view::npos ? log
                                             : log.substr(previous + catalogue::kLineBreak.size());

@@ -1,10 +1,14 @@
-// What a screen reader announces after a log write: the log's last line, without its CR LF.
+// What a screen reader announces after a log write: the log's newest line, without its CR LF,
+// once it is whole. The selector writes a toggle's line in two steps; only the second ends
+// the line, so a user hears each line once.
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 namespace voice_types {
 
-std::string_view NewestLine(std::string_view log);
+// The last line of a log that ends in CR LF; nothing while a line is still being written.
+std::optional<std::string_view> NewestLine(std::string_view log);
 
 }  // namespace voice_types

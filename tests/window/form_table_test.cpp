@@ -76,16 +76,17 @@ TEST(FormTableTest, TheWindowHasItsPublishedSizeColourAndFont) {
   EXPECT_EQ(kWindow.font_charset, 204);
 }
 
-TEST(NewestLineTest, IsTheLastLineWithoutItsLineBreak) {
+TEST(NewestLineTest, IsTheLastLineOnceItEndsInALineBreak) {
   const struct {
-    std::string_view log, line;
+    std::string_view log;
+    std::optional<std::string_view> line;
   } cases[] = {
       {"Избрано: Глас - жени\r\n", "Избрано: Глас - жени"},
       {"Избрано: Глас - мъже\r\nНовопосочен мъжки глас:  Бас\r\n", "Новопосочен мъжки глас:  Бас"},
-      {"a\r\nb", "b"},
+      {"Избрано: Глас - мъже\r\nНовопосочен мъжки глас:  ", std::nullopt},
       {"a\nb\r\n", "a\nb"},
       {"\r\n", ""},
-      {"", ""},
+      {"", std::nullopt},
   };
   for (const auto& c : cases) EXPECT_EQ(NewestLine(c.log), c.line) << c.log;
 }

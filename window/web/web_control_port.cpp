@@ -44,7 +44,7 @@ std::string WebControlPort::ReadVoiceCaption(VoiceGroup group, ControlIndex box)
 }
 
 // An extension of the shown text adds only its tail, so a toggle does not rewrite the log.
-// Every write is the program's answer to the user, so screen readers hear its newest line.
+// The log is the program's answer to the user: screen readers hear each line once it is whole.
 void WebControlPort::WriteLogText(const Text& text) {
   const int log = WebForm::Slot(form::LogSlot());
   if (const auto tail = text.TailAfter(shown_)) {
@@ -53,7 +53,7 @@ void WebControlPort::WriteLogText(const Text& text) {
     ReplaceText(log, text.View());
   }
   shown_ = text;
-  Announce(NewestLine(shown_.View()));
+  if (const auto line = NewestLine(shown_.View())) Announce(*line);
 }
 
 }  // namespace voice_types::web

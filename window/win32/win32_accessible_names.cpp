@@ -15,6 +15,11 @@ constexpr IID kServiceInterface = {
     0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
 constexpr MSAAPROPID kNameProperty = {
     0x608d3df8, 0x8128, 0x4aa7, {0xa4, 0x28, 0xf5, 0x5e, 0x49, 0x26, 0x72, 0x91}};
+// UI Automation's LiveSetting property, and its value Polite.
+constexpr MSAAPROPID kLiveSettingProperty = {
+    0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
+constexpr LONG kPolite = 1;
+constexpr DWORD kLiveRegionChanged = 0x8019;  // EVENT_OBJECT_LIVEREGIONCHANGED
 
 }  // namespace
 
@@ -38,12 +43,33 @@ HRESULT AccessibleNames::Name(HWND control, std::string_view name) {
   return result;
 }
 
+HRESULT AccessibleNames::Polite(HWND control) {
+  if (service_ == nullptr) return REGDB_E_CLASSNOTREG;
+  VARIANT polite{};  // as VariantInit leaves it, without linking OLEAUT32 for it
+  polite.vt = VT_I4;
+  polite.lVal = kPolite;
+  const HRESULT result = service_->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT),
+                                               CHILDID_SELF, kLiveSettingProperty, polite);
+  if (SUCCEEDED(result)) live_.push_back(control);
+  return result;
+}
+
 void AccessibleNames::Clear() {
   MSAAPROPID name = kNameProperty;
   for (HWND control : named_) {
     service_->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, &name, 1);
   }
   named_.clear();
+  MSAAPROPID live = kLiveSettingProperty;
+  for (HWND control : live_) {
+    service_->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, &live, 1);
+  }
+  live_.clear();
+}
+
+void Announce(HWND region, std::string_view line) {
+  SetWindowTextW(region, Widen(line).c_str());
+  NotifyWinEvent(kLiveRegionChanged, region, OBJID_CLIENT, CHILDID_SELF);
 }
 
 }  // namespace voice_types::win32

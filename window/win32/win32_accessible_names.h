@@ -1,5 +1,6 @@
 // Names that screen readers (Narrator, NVDA) read for controls whose own text does not name
-// them, given through the platform's Dynamic Annotation service.
+// them, and the polite live region that says each new log line, given through the
+// platform's Dynamic Annotation service.
 #pragma once
 
 #include <windows.h>
@@ -20,6 +21,9 @@ class AccessibleNames {
 
   // S_OK, or why the system could not take the name.
   HRESULT Name(HWND control, std::string_view name);
+  // Makes a control a polite live region: a change of its text, once announced, is read
+  // when the reader is free, without moving the user's place.
+  HRESULT Polite(HWND control);
   // Takes the names back; called while the controls still exist.
   void Clear();
 
@@ -27,6 +31,10 @@ class AccessibleNames {
   bool com_started_ = false;
   IAccPropServices* service_ = nullptr;
   std::vector<HWND> named_;
+  std::vector<HWND> live_;
 };
+
+// Puts a line into a live region and tells screen readers that it changed.
+void Announce(HWND region, std::string_view line);
 
 }  // namespace voice_types::win32

@@ -1,5 +1,6 @@
 #include "window/win32/win32_control_port.h"
 
+#include "window/newest_line.h"
 #include "window/win32/win32_text.h"
 
 namespace voice_types::win32 {
@@ -44,6 +45,8 @@ void Win32ControlPort::WriteLogText(const Text& text) {
     SetWindowTextW(log, Widen(text.View()).c_str());
   }
   shown_ = text;
+  // The log is the program's answer to the user: screen readers hear each line once it is whole.
+  if (const auto line = NewestLine(shown_.View())) Announce(form_.Announcer(), *line);
 }
 
 }  // namespace voice_types::win32

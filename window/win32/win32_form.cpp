@@ -122,6 +122,11 @@ void Win32Form::CreateControls(HINSTANCE instance) {
     }
     controls_[slot] = control;
   }
+  announcer_ = CreateWindowExW(
+      0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT, 0, 0, 0, 0, window_,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + form::kControlCount)),
+      instance, nullptr);
+  if (announcer_ == nullptr) throw std::runtime_error("the announcer could not be created");
 }
 
 // Boxes and lists have no caption of their own for a screen reader to read.
@@ -130,6 +135,7 @@ void Win32Form::NameControls() {
     const std::string_view name = form::kControls[slot].accessible_name;
     if (!name.empty()) names_.Name(controls_[slot], name);
   }
+  names_.Polite(announcer_);
 }
 
 // Places every control and sizes the window for a dots-per-inch, with a font made for it.

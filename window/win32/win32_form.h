@@ -29,6 +29,9 @@ class Win32Form {
     return Control(form::VoiceSlot(group, box));
   }
   HWND Log() const { return Control(form::LogSlot()); }
+  // A static text of no size, out of the tab order, that screen readers hear as a polite
+  // live region: the newest log line goes there.
+  HWND Announcer() const { return announcer_; }
   int Dpi() const { return dpi_; }
   HFONT Font() const { return font_; }
 
@@ -51,6 +54,7 @@ class Win32Form {
 
   HWND window_ = nullptr;
   std::array<HWND, form::kControlCount> controls_{};
+  HWND announcer_ = nullptr;
   std::array<HBRUSH, form::kControlCount> brushes_{};
   HBRUSH window_brush_ = nullptr;
   HFONT font_ = nullptr;
