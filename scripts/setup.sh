@@ -13,7 +13,7 @@ packages=(
   # its installer: wixl builds it, msibuild and msiinfo (msitools) finish and read it
   wixl msitools
   # tests, benchmarks and packaging
-  libgtest-dev googletest libbenchmark-dev valgrind strace xvfb xdotool libx11-dev time
+  libgtest-dev googletest libbenchmark-dev valgrind strace xvfb xauth xdotool libx11-dev time
   dpkg-dev file desktop-file-utils appstream
   # the release: the installer's summary, signing, and what differs between two builds
   python3-olefile osslsigncode diffoscope openssl
