@@ -116,15 +116,19 @@ TEST(Win32AccessibilityTest, EveryLogWriteIsAnnouncedOnceWithItsNewestLine) {
   GetWindowRect(announcer, &place);
   EXPECT_TRUE(IsRectEmpty(&place)) << "takes no room";
   EXPECT_EQ(GetWindowLongW(announcer, GWL_STYLE) & WS_TABSTOP, 0) << "and no tab stop";
-  const HWND steps[] = {window.form.Option(0),        window.form.Voice(VoiceGroup::Female, 2),
-                        window.form.Voice(VoiceGroup::Female, 2), window.form.Voice(VoiceGroup::Female, 0),
-                        window.form.Option(1),        window.form.Option(0)};
+  const HWND steps[] = {window.form.Option(0),
+                        window.form.Voice(VoiceGroup::Female, 2),
+                        window.form.Voice(VoiceGroup::Female, 2),
+                        window.form.Voice(VoiceGroup::Female, 0),
+                        window.form.Option(1),
+                        window.form.Option(0)};
   const std::vector<std::string> logs = voice_types::testing::WorkedSequenceLogs();
   for (std::size_t step = 0; step < logs.size(); ++step) {
     heard.clear();
     window.Click(steps[step]);
     window.Pump();
-    EXPECT_EQ(heard, std::vector<std::string>{std::string(NewestLine(logs[step]).value())}) << step + 1;
+    EXPECT_EQ(heard, std::vector<std::string>{std::string(NewestLine(logs[step]).value())})
+        << step + 1;
   }
   UnhookWinEvent(hook);
 }
