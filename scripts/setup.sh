@@ -20,14 +20,12 @@ packages=(
   # the desktop test: X11 properties, and a headless Wayland compositor with Qt's plugin
   x11-utils weston qt6-wayland
   # the web edition, and the three browser engines its tests drive: Chromium through
-  # chromedriver, WebKitGTK through its WebDriver, Firefox ESR through npm's puppeteer-core
+  # chromedriver, WebKitGTK through its WebDriver, Firefox ESR over WebDriver BiDi
   emscripten nodejs chromium chromium-driver python3-selenium python3-pil
-  webkit2gtk-driver firefox-esr
+  webkit2gtk-driver firefox-esr python3-websocket
 )
 
 missing=()
-# Node.js from elsewhere brings its own npm, which Debian's npm package would conflict with.
-command -v npm >/dev/null || packages+=(npm)
 for package in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
     missing+=("$package")

@@ -1,7 +1,7 @@
 """The web edition in a real browser engine, opened from disk (file://) with a fresh profile,
 as a teacher would: Debian's Chromium through chromedriver and Debian's WebKitGTK through its
-own WebDriver, both by python3-selenium, and Debian's Firefox ESR over WebDriver BiDi through
-npm's puppeteer-core (firefox/driver.js). The tests see one Page whatever the engine.
+own WebDriver, both by python3-selenium, and Debian's Firefox ESR over WebDriver BiDi, which
+it speaks itself, through python3-websocket. The tests see one Page whatever the engine.
 
     python3 TEST.py ENGINE PAGE FORM_DUMP [unittest arguments]
 """
@@ -9,6 +9,7 @@ import base64
 import io
 import json
 import pathlib
+import re
 import shutil
 import subprocess
 import sys
@@ -18,6 +19,7 @@ import unittest
 import warnings
 from typing import NamedTuple
 
+import websocket
 from PIL import Image
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
@@ -51,13 +53,9 @@ RULES = {
 
 WIDTH, HEIGHT = 800, 600
 
-SELENIUM_KEYS = {
+KEYS = {
     "space": Keys.SPACE, "tab": Keys.TAB, "right": Keys.ARROW_RIGHT, "left": Keys.ARROW_LEFT,
     "up": Keys.ARROW_UP, "down": Keys.ARROW_DOWN,
-}
-PUPPETEER_KEYS = {
-    "space": " ", "tab": "Tab", "right": "ArrowRight", "left": "ArrowLeft", "up": "ArrowUp",
-    "down": "ArrowDown",
 }
 
 CHROMIUM_FLAGS = [
@@ -112,7 +110,7 @@ class SeleniumDriver:
         chain = ActionChains(self.driver)
         if shift:
             chain = chain.key_down(Keys.SHIFT)
-        chain = chain.send_keys(SELENIUM_KEYS[key])
+        chain = chain.send_keys(KEYS[key])
         if shift:
             chain = chain.key_up(Keys.SHIFT)
         chain.perform()
@@ -123,14 +121,6 @@ class SeleniumDriver:
     def title(self):
         return self.driver.title
 
-    def requests(self):
-        if ENGINE != "chromium":
-            return None  # WebKit's driver reports no traffic
-        events = [json.loads(entry["message"])["message"]
-                  for entry in self.driver.get_log("performance")]
-        return [event["params"]["request"]["url"] for event in events
-                if event["method"] == "Network.requestWillBeSent"]
-
     def close(self):
         self.driver.quit()
         if self.profile:
@@ -138,60 +128,90 @@ class SeleniumDriver:
 
 
 class FirefoxDriver:
-    """Firefox ESR through firefox/driver.js, one JSON line a command."""
+    """Firefox ESR over WebDriver BiDi, which it speaks itself (Debian has no geckodriver)."""
 
     def __init__(self):
-        script = pathlib.Path(__file__).resolve().parent / "firefox" / "driver.js"
-        self.process = subprocess.Popen(["node", str(script)], stdin=subprocess.PIPE,
-                                        stdout=subprocess.PIPE, text=True)
-        self.opened = False
+        # Firefox takes the preferences that automation recommends by itself.
+        self.profile = tempfile.mkdtemp(prefix="voice-types-firefox-")
+        log = pathlib.Path(self.profile, "firefox.log")
+        with open(log, "w") as output:
+            self.process = subprocess.Popen(
+                ["/usr/bin/firefox-esr", "--headless", "--no-remote", "--profile", self.profile,
+                 "--remote-debugging-port=0"], stdout=output, stderr=output)
+        address = None
+        for _ in range(600):
+            found = re.search(r"WebDriver BiDi listening on (ws://\S+)", log.read_text())
+            if found:
+                address = found.group(1)
+                break
+            time.sleep(0.05)
+        if address is None:
+            raise RuntimeError("Firefox did not start its WebDriver BiDi server")
+        # Firefox refuses a connection that names an origin, as a page would.
+        self.socket = websocket.create_connection(address + "/session", timeout=120,
+                                                  suppress_origin=True)
+        self.sent = 0
+        self.call("session.new", capabilities={})
+        # A tab of our own, which takes the focus as a new tab does: the first one does not.
+        self.context = self.call("browsingContext.create", type="tab")["context"]
+        self.call("browsingContext.setViewport", context=self.context,
+                  viewport={"width": WIDTH, "height": HEIGHT})
 
-    def call(self, op, **args):
-        self.process.stdin.write(json.dumps({"op": op, **args}) + "\n")
-        self.process.stdin.flush()
-        line = self.process.stdout.readline()
-        if not line:
-            raise RuntimeError(f"the Firefox driver ended during {op}")
-        answer = json.loads(line)
-        if "error" in answer:
-            raise RuntimeError(f"Firefox, {op}: {answer['error']}")
-        return answer["value"]
+    def call(self, method, **params):
+        self.sent += 1
+        self.socket.send(json.dumps({"id": self.sent, "method": method, "params": params}))
+        while True:
+            answer = json.loads(self.socket.recv())
+            if answer.get("id") == self.sent:
+                break
+        if answer.get("type") == "error":
+            raise RuntimeError(f"Firefox, {method}: {answer['error']}: {answer.get('message')}")
+        return answer["result"]
 
     def goto(self, url):
-        if self.opened:
-            self.call("goto", url=url)
-        else:
-            self.call("open", url=url, width=WIDTH, height=HEIGHT)
-            self.opened = True
+        self.call("browsingContext.navigate", context=self.context, url=url, wait="complete")
 
     def back(self):
-        self.call("back")
+        self.call("browsingContext.traverseHistory", context=self.context, delta=-1)
 
     def evaluate(self, expression):
-        return self.call("evaluate", expression=expression)
+        """The value as JSON, so that it crosses as one string."""
+        answer = self.call("script.evaluate", target={"context": self.context},
+                           awaitPromise=True, expression=f"(async () => JSON.stringify("
+                                                         f"await ({expression})))()")
+        if answer["type"] == "exception":
+            raise RuntimeError(answer["exceptionDetails"]["text"])
+        value = answer["result"].get("value")
+        return None if value is None else json.loads(value)
+
+    def perform(self, source):
+        self.call("input.performActions", context=self.context, actions=[source])
 
     def click(self, x, y):
-        self.call("click", x=x, y=y)
+        self.perform({"type": "pointer", "id": "mouse", "actions": [
+            {"type": "pointerMove", "x": x, "y": y}, {"type": "pointerDown", "button": 0},
+            {"type": "pointerUp", "button": 0}]})
 
     def press(self, key, shift):
-        self.call("key", key=PUPPETEER_KEYS[key], shift=shift)
+        keys = [Keys.SHIFT, KEYS[key]] if shift else [KEYS[key]]
+        self.perform({"type": "key", "id": "keyboard", "actions": [
+            {"type": "keyDown", "value": k} for k in keys] + [
+            {"type": "keyUp", "value": k} for k in reversed(keys)]})
 
     def screenshot(self):
-        return base64.b64decode(self.call("screenshot"))
+        return base64.b64decode(self.call("browsingContext.captureScreenshot",
+                                          context=self.context)["data"])
 
     def title(self):
-        return self.call("title")
-
-    def requests(self):
-        return self.call("requests")
+        return self.evaluate("document.title")
 
     def close(self):
         try:
-            self.call("close")
+            self.call("browser.close")
         finally:
-            self.process.stdin.close()
+            self.socket.close()
             self.process.wait(timeout=30)
-            self.process.stdout.close()
+            shutil.rmtree(self.profile, ignore_errors=True)
 
 
 class Page:
@@ -256,8 +276,14 @@ class Page:
         self.driver.goto(url)
 
     def requests(self):
-        """Every address the browser asked for since it started, where its driver tells."""
-        return self.driver.requests()
+        """Every address the browser asked for since it started, where its driver tells:
+        Chromium's DevTools log."""
+        if not rules().devtools:
+            return None
+        events = [json.loads(entry["message"])["message"]
+                  for entry in self.driver.driver.get_log("performance")]
+        return [event["params"]["request"]["url"] for event in events
+                if event["method"] == "Network.requestWillBeSent"]
 
     def back(self):
         self.driver.back()
