@@ -15,21 +15,31 @@
 #include "tests/support/soak.h"
 #include "tests/support/worked_sequence.h"
 #include "window/form.h"
+#include "window/newest_line.h"
 
 namespace voice_types::testing {
 
-// Runs the six steps of the worked sequence, one action each, checking the exact log.
+// Runs the six steps of the worked sequence, one action each, checking the exact log and,
+// where the window tells what screen readers heard, that each step's line is heard once and
+// nothing at start.
 template <class Window>
 void RunWorkedSequence(const std::vector<std::function<void(Window&)>>& actions) {
+  constexpr bool kHears = requires(Window & w) { w.Heard(); };
   const std::vector<std::string> logs = WorkedSequenceLogs();
   ASSERT_EQ(actions.size(), logs.size());
   Window window;
   EXPECT_EQ(window.ShownLog(), catalogue::kExerciseText);
+  if constexpr (kHears) {
+    EXPECT_EQ(window.Heard(), std::vector<std::string>{});
+  }
   for (std::size_t step = 0; step < actions.size(); ++step) {
     SCOPED_TRACE(step + 1);
     actions[step](window);
     EXPECT_EQ(window.Log(), logs[step]);
     EXPECT_EQ(window.ShownLog(), logs[step]);
+    if constexpr (kHears) {
+      EXPECT_EQ(window.Heard(), std::vector<std::string>{std::string(*NewestLine(logs[step]))});
+    }
   }
   EXPECT_EQ(window.port.VoiceState(VoiceGroup::Female, 0), CheckState::Unchecked)
       << "soprano cleared on the way";

@@ -4,9 +4,7 @@
 
 #include <cstdio>
 
-#include "tests/support/worked_sequence.h"
 #include "tests/win32/win32_window.h"
-#include "window/newest_line.h"
 #include "window/win32/win32_accessible_names.h"
 
 namespace voice_types::win32 {
@@ -89,48 +87,6 @@ TEST(Win32AccessibilityTest, EveryControlHasItsRoleAndName) {
       EXPECT_EQ(read.name, "") << "no name at all rather than a wrong one";
     }
   }
-}
-
-// What screen readers were told: the text of the window behind each live-region event.
-std::vector<std::string> heard;
-
-void CALLBACK Hear(HWINEVENTHOOK, DWORD, HWND region, LONG, LONG, DWORD, DWORD) {
-  heard.push_back(WindowText(region));
-}
-
-// Each log write is heard once, its newest line from the announcer; nothing for the exercise
-// at start or for the program's own clearing. Wine's annotation service cannot take the
-// LiveSetting (E_NOTIMPL), so that Narrator and NVDA treat the announcer as polite shows
-// only on Windows; the event and its text show here.
-TEST(Win32AccessibilityTest, EveryLogWriteIsAnnouncedOnceWithItsNewestLine) {
-  heard.clear();
-  const DWORD changed = 0x8019;  // EVENT_OBJECT_LIVEREGIONCHANGED
-  const HWINEVENTHOOK hook = SetWinEventHook(changed, changed, nullptr, Hear, GetCurrentProcessId(),
-                                             GetCurrentThreadId(), WINEVENT_OUTOFCONTEXT);
-  ASSERT_NE(hook, nullptr);
-  testing::Win32Window window;
-  window.Pump();
-  EXPECT_EQ(heard, std::vector<std::string>{}) << "nothing at start";
-  HWND announcer = window.form.Announcer();
-  RECT place;
-  GetWindowRect(announcer, &place);
-  EXPECT_TRUE(IsRectEmpty(&place)) << "takes no room";
-  EXPECT_EQ(GetWindowLongW(announcer, GWL_STYLE) & WS_TABSTOP, 0) << "and no tab stop";
-  const HWND steps[] = {window.form.Option(0),
-                        window.form.Voice(VoiceGroup::Female, 2),
-                        window.form.Voice(VoiceGroup::Female, 2),
-                        window.form.Voice(VoiceGroup::Female, 0),
-                        window.form.Option(1),
-                        window.form.Option(0)};
-  const std::vector<std::string> logs = voice_types::testing::WorkedSequenceLogs();
-  for (std::size_t step = 0; step < logs.size(); ++step) {
-    heard.clear();
-    window.Click(steps[step]);
-    window.Pump();
-    EXPECT_EQ(heard, std::vector<std::string>{std::string(NewestLine(logs[step]).value())})
-        << step + 1;
-  }
-  UnhookWinEvent(hook);
 }
 
 }  // namespace

@@ -183,6 +183,9 @@ TEST(Win32LayoutTest, FocusStartsOnTheLogAndTabFollowsTheTable) {
   EXPECT_EQ(GetFocus(), window.form.Log());
   const std::vector<std::size_t> before = {id(0), id(3), id(13), id(0)};
   EXPECT_EQ(TabChain(window, 4), before) << "one stop for the radio group, hidden boxes skipped";
+  RECT announcer;
+  GetWindowRect(window.form.Announcer(), &announcer);
+  EXPECT_TRUE(IsRectEmpty(&announcer)) << "the live region takes no room and no tab stop";
 
   window.Click(window.form.Option(1));
   SetFocus(window.form.Log());

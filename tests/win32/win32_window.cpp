@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "tests/support/soak.h"
 
 #include "window/win32/win32_text.h"
@@ -16,13 +18,30 @@ void SetShift(bool down) {
   SetKeyboardState(keys);
 }
 
+constexpr DWORD kLiveRegionChanged = 0x8019;  // EVENT_OBJECT_LIVEREGIONCHANGED
+std::vector<std::string> heard;
+
+void CALLBACK Hear(HWINEVENTHOOK, DWORD, HWND region, LONG, LONG, DWORD, DWORD) {
+  heard.push_back(WindowText(region));
+}
+
 }  // namespace
 
 Win32Window::Win32Window() {
+  heard.clear();
+  hearing = SetWinEventHook(kLiveRegionChanged, kLiveRegionChanged, nullptr, Hear,
+                            GetCurrentProcessId(), GetCurrentThreadId(), WINEVENT_OUTOFCONTEXT);
   wiring.Deliver([this] { selector.OnWindowLoaded(); });
   ShowWindow(form.Window(), SW_SHOW);
   SetForegroundWindow(form.Window());
   Pump();
+}
+
+Win32Window::~Win32Window() { UnhookWinEvent(hearing); }
+
+std::vector<std::string> Win32Window::Heard() {
+  Pump();
+  return std::exchange(heard, {});
 }
 
 void Win32Window::Key(WPARAM key, bool shift) {

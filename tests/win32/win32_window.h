@@ -18,6 +18,9 @@ namespace voice_types::win32::testing {
 
 struct Win32Window {
   Win32Window();
+  ~Win32Window();
+  Win32Window(const Win32Window&) = delete;
+  Win32Window& operator=(const Win32Window&) = delete;
 
   // A click on a radio button or check box, as the platform delivers one.
   void Click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
@@ -28,6 +31,9 @@ struct Win32Window {
   // Runs every queued message as the program's loop would.
   void Pump();
 
+  // What screen readers were told since the last call: the live region's text at each of
+  // its change events.
+  std::vector<std::string> Heard();
   // The form slot of the control that has the keyboard focus.
   std::size_t FocusedSlot() const;
   std::string Log() const { return std::string(port.LogText().View()); }
@@ -39,6 +45,7 @@ struct Win32Window {
   Win32ControlPort port{form};
   VoiceSelector selector{port};
   std::vector<std::string> failures;
+  HWINEVENTHOOK hearing = nullptr;
   Win32Wiring wiring{form, selector,
                      [this](const std::string& message) { failures.push_back(message); }};
 };
