@@ -1,7 +1,7 @@
 // The page's side of the web window: small functions that make and read its elements. Every
 // control is known by its form table slot; texts cross as UTF-8, as pointer and length.
 /* global mergeInto, LibraryManager, UTF8ToString, allocateUTF8, _voice_types_event */
-/* global voiceTypes, voiceTypesFail */
+/* global voiceTypes, voiceTypesFail, voiceTypesStop */
 
 mergeInto(LibraryManager.library, {
   $voiceTypes: {
@@ -18,7 +18,7 @@ mergeInto(LibraryManager.library, {
     // Every change goes to the program unless it has failed. A failure that escapes the
     // program's own guard (some engines let a WebAssembly exception through) ends it here.
     deliver: function (slot) {
-      if (voiceTypesFail.failed) return;
+      if (voiceTypesStop.stopped) return;
       try {
         _voice_types_event(slot);
       } catch (error) {
@@ -40,8 +40,8 @@ mergeInto(LibraryManager.library, {
     keepAcrossHistory: function () {
       let left = [];
       window.addEventListener("pagehide", function () {
-        left = voiceTypes.controls.map(function (control) {
-          const input = control.querySelector("input");
+        left = voiceTypes.controls.map(function (control, slot) {
+          const input = voiceTypes.input(slot);
           return input ? input.checked : null;
         });
       });
@@ -69,7 +69,6 @@ mergeInto(LibraryManager.library, {
     area.style.fontFamily = JSON.stringify(voiceTypes.text(family, familyLength)) + ", serif";
     area.style.fontSize = fontPixels + "px";
     document.title = voiceTypes.text(caption, captionLength);
-    voiceTypes.keepAcrossHistory();
   },
 
   vt_make_element__deps: ["$voiceTypes"],
@@ -178,7 +177,9 @@ mergeInto(LibraryManager.library, {
       document.createTextNode(UTF8ToString(line, lineLength)));
   },
 
+  vt_ready__deps: ["$voiceTypes"],
   vt_ready: function () {
+    voiceTypes.keepAcrossHistory();
     document.getElementById("window").dataset.ready = "true";
   },
 

@@ -3,7 +3,10 @@
 // program, which has stopped, knows another.
 /* global UTF8ToString, _voice_types_log */
 
-function voiceTypesShow(lines) {
+// The first failure ends the program; later ones only follow from it.
+function voiceTypesStop(lines) {
+  if (voiceTypesStop.stopped) return;
+  voiceTypesStop.stopped = true;
   const box = document.getElementById("failure");
   box.textContent = lines.join("\n");
   box.hidden = false;
@@ -27,13 +30,10 @@ function voiceTypesDescribe(error) {
   return String(error);
 }
 
-// The first failure ends the program; later ones only follow from it.
 function voiceTypesFail(error) {
-  if (voiceTypesFail.failed) return;
-  voiceTypesFail.failed = true;
   const detail = voiceTypesDescribe(error);
   console.error("voice-types: " + detail);
-  voiceTypesShow([
+  voiceTypesStop([
     "Програмата спря поради грешка и не приема повече избори. " +
       "Презаредете страницата, за да започнете отначало.",
     "The program stopped after an error. Reload the page to start again.",
@@ -62,10 +62,8 @@ function voiceTypesMissing(compile) {
 
 // The program cannot start here: the message names what is missing and what would work.
 function voiceTypesCannotStart(missing) {
-  if (voiceTypesFail.failed) return;
-  voiceTypesFail.failed = true;
   const oldest = document.getElementById("failure").dataset.oldest;
-  voiceTypesShow([
+  voiceTypesStop([
     "Този браузър не може да изпълни програмата. Отворете страницата в по-нов браузър: " +
       oldest + " или по-нов.",
     "This browser cannot run the program. Open the page in " + oldest + " or newer.",
