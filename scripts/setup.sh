@@ -15,6 +15,8 @@ packages=(
   # tests, benchmarks and packaging
   libgtest-dev googletest libbenchmark-dev valgrind strace xvfb xauth xdotool libx11-dev time
   dpkg-dev file desktop-file-utils appstream
+  # Qt's own headers for turning on its screen-reader events in a test, without a screen reader
+  qt6-base-private-dev
   # the release: the installer's summary, signing, and what differs between two builds
   python3-olefile osslsigncode diffoscope openssl
   # the desktop test: X11 properties, and a headless Wayland compositor with Qt's plugin
