@@ -42,16 +42,16 @@ function voiceTypesFail(error) {
 }
 
 // What this browser lacks of what the program needs, in words for the message, or null.
-// Whether the page's policy allows WebAssembly shows only by compiling, which costs time at
-// every start: that is asked only once something has failed.
-function voiceTypesMissing(compile) {
+// Asked only once something has failed: a browser without any of it fails to compile the
+// program anyway, and probing costs time at every start.
+function voiceTypesMissing() {
   if (typeof WebAssembly !== "object") return "WebAssembly";
   // A module with one try/catch: valid only where exception handling is known.
   const handling = new Uint8Array([0, 97, 115, 109, 1, 0, 0, 0, 1, 4, 1, 96, 0, 0, 3, 2, 1, 0,
                                    13, 3, 1, 0, 0, 10, 9, 1, 7, 0, 6, 64, 7, 0, 11, 11]);
   if (!WebAssembly.validate(handling)) return "WebAssembly exception handling";
-  if (!compile) return null;
-  // Some engines refuse at compiling, others only at instantiating.
+  // Whether the page's policy allows WebAssembly shows only by compiling; some engines
+  // refuse at compiling, others only at instantiating.
   try {
     new WebAssembly.Instance(new WebAssembly.Module(handling));
   } catch (error) {
@@ -71,15 +71,28 @@ function voiceTypesCannotStart(missing) {
   ]);
 }
 
+// The program from its block of data in the page. The browser decodes base64 itself where it
+// can, far faster than a loop in JavaScript at start, before anything is compiled.
+function voiceTypesProgram() {
+  const block = document.getElementById("program");
+  const text = block.textContent;
+  block.remove();
+  if (typeof Uint8Array.fromBase64 === "function") return Uint8Array.fromBase64(text);
+  const binary = atob(text);
+  const bytes = new Uint8Array(binary.length);
+  for (let i = 0; i < binary.length; ++i) bytes[i] = binary.charCodeAt(i);
+  return bytes;
+}
+
 (function () {
-  const missing = voiceTypesMissing(false);
-  if (missing !== null) {
-    voiceTypesCannotStart(missing);
-    throw new Error("voice-types cannot start: " + missing);
+  // Without WebAssembly nothing below can run; what else is missing shows after a failure.
+  if (typeof WebAssembly !== "object") {
+    voiceTypesCannotStart("WebAssembly");
+    throw new Error("voice-types cannot start: no WebAssembly");
   }
   // Whatever fails outside a delivery (the start itself) ends the program the same way.
   window.addEventListener("error", function (event) {
-    const refused = voiceTypesMissing(true);
+    const refused = voiceTypesMissing();
     if (refused !== null) {
       voiceTypesCannotStart(refused);
     } else {
@@ -87,6 +100,7 @@ function voiceTypesCannotStart(missing) {
     }
   });
   Module["onAbort"] = voiceTypesFail;
+  Module["wasmBinary"] = voiceTypesProgram();
 })();
 
 // The log exactly as the program keeps it, CR LF included, for whoever reads the page.
