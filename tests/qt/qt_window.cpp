@@ -1,12 +1,39 @@
 #include "tests/qt/qt_window.h"
 
+#include <QtGui/private/qguiapplication_p.h>
 #include <gtest/gtest.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+#include <QAccessible>
 #include <QApplication>
 #include <map>
+#include <utility>
 
 #include "tests/support/soak.h"
 
 namespace voice_types::qt::testing {
+namespace {
+
+// The log's inserts as Qt hands them to its AT-SPI bridge, which sends each on the bus
+// unchanged as object:text-changed:insert.
+QObject* listened = nullptr;
+std::string inserted;
+
+void Record(QAccessibleEvent* event) {
+  if (event->type() == QAccessible::TextInserted && event->object() == listened) {
+    inserted += static_cast<QAccessibleTextInsertEvent*>(event)->textInserted().toStdString();
+  }
+}
+
+// Qt sends those events only while a screen reader listens; its bridge says so through this.
+void Listen(QObject* log) {
+  listened = log;
+  QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(log != nullptr);
+  QAccessible::installUpdateHandler(log != nullptr ? &Record : nullptr);
+  inserted.clear();
+}
+
+}  // namespace
 
 QtWindow::QtWindow() {
   wiring.Deliver([this] { selector.OnWindowLoaded(); });
@@ -14,6 +41,19 @@ QtWindow::QtWindow() {
   form.Window().activateWindow();
   if (!QTest::qWaitForWindowExposed(&form.Window())) failures.push_back("window not exposed");
   QApplication::processEvents();
+}
+
+QtWindow::~QtWindow() {
+  if (listened == &form.Log()) Listen(nullptr);
+}
+
+std::vector<std::string> QtWindow::Heard() {
+  if (listened != &form.Log()) Listen(&form.Log());
+  std::string line = std::exchange(inserted, {});
+  const std::string_view paragraph_end = "\u2029";  // Qt's stand-in for the CR LF
+  if (line.ends_with(paragraph_end)) line.resize(line.size() - paragraph_end.size());
+  if (line.empty()) return {};
+  return {line};
 }
 
 void QtWindow::Click(QAbstractButton& button) {

@@ -16,6 +16,7 @@ namespace voice_types::qt::testing {
 
 struct QtWindow {
   QtWindow();
+  ~QtWindow();
 
   // Clicks a radio button or check box inside its indicator, where a user would.
   void Click(QAbstractButton& button);
@@ -27,6 +28,10 @@ struct QtWindow {
   std::string Log() const { return std::string(port.LogText().View()); }
   // What the log box shows, line breaks as CR LF.
   std::string ShownLog();
+  // What screen readers were sent since the last call, from the first call on: the log's
+  // inserts, joined, as one line (the selector writes a toggle's line in two steps, so the
+  // bus carries it in two pieces, the prefix and then the voice).
+  std::vector<std::string> Heard();
 
   QtForm form;
   QtControlPort port{form};
