@@ -74,13 +74,13 @@ class BehaviourTest(PageTest):
         def keys(*presses):
             def run():
                 for key in presses:
-                    page.press(key.lstrip("^"), shift=key.startswith("^"))
+                    page.press(key)
             return run
         self.run_steps([keys("tab", "space"),                    # from the log to women, select
                         keys("tab", "tab", "tab", "space"),      # to alto, check
                         keys("space"),                           # uncheck
-                        keys("^tab", "^tab", "space"),           # back to soprano, check
-                        keys("^tab", "right"),                   # to the radios, arrow to men
+                        keys("backtab", "backtab", "space"),     # back to soprano, check
+                        keys("backtab", "right"),                # to the radios, arrow to men
                         keys("left")])                           # arrow back to women
 
     def test_the_newest_line_is_in_view_with_the_caret_after_it(self):

@@ -53,9 +53,11 @@ RULES = {
 
 WIDTH, HEIGHT = 800, 600
 
+# Each key a user presses, as the keys held down together.
 KEYS = {
-    "space": Keys.SPACE, "tab": Keys.TAB, "right": Keys.ARROW_RIGHT, "left": Keys.ARROW_LEFT,
-    "up": Keys.ARROW_UP, "down": Keys.ARROW_DOWN,
+    "space": [Keys.SPACE], "tab": [Keys.TAB], "backtab": [Keys.SHIFT, Keys.TAB],
+    "right": [Keys.ARROW_RIGHT], "left": [Keys.ARROW_LEFT], "up": [Keys.ARROW_UP],
+    "down": [Keys.ARROW_DOWN],
 }
 
 CHROMIUM_FLAGS = [
@@ -106,13 +108,14 @@ class SeleniumDriver:
         actions.pointer_action.move_to_location(x, y).click()
         actions.perform()
 
-    def press(self, key, shift):
+    def press(self, key):
+        *held, last = KEYS[key]
         chain = ActionChains(self.driver)
-        if shift:
-            chain = chain.key_down(Keys.SHIFT)
-        chain = chain.send_keys(KEYS[key])
-        if shift:
-            chain = chain.key_up(Keys.SHIFT)
+        for down in held:
+            chain = chain.key_down(down)
+        chain = chain.send_keys(last)
+        for down in reversed(held):
+            chain = chain.key_up(down)
         chain.perform()
 
     def screenshot(self):
@@ -192,8 +195,8 @@ class FirefoxDriver:
             {"type": "pointerMove", "x": x, "y": y}, {"type": "pointerDown", "button": 0},
             {"type": "pointerUp", "button": 0}]})
 
-    def press(self, key, shift):
-        keys = [Keys.SHIFT, KEYS[key]] if shift else [KEYS[key]]
+    def press(self, key):
+        keys = KEYS[key]
         self.perform({"type": "key", "id": "keyboard", "actions": [
             {"type": "keyDown", "value": k} for k in keys] + [
             {"type": "keyUp", "value": k} for k in reversed(keys)]})
@@ -235,8 +238,10 @@ class Page:
                 raise AssertionError(f"never true: {expression}")
             time.sleep(0.05)
 
-    def close(self):
-        self.driver.close()
+    def __getattr__(self, name):
+        """What the engine's driver does alike for every engine: goto, back, press, title,
+        close."""
+        return getattr(self.driver, name)
 
     def js(self, script, *args):
         """A function body that may read arguments and return a value, as WebDriver runs it."""
@@ -257,9 +262,6 @@ class Page:
         left, top, _, height = FORM["controls"][slot]["place"]
         self.driver.click(left + 8, top + height // 2)
 
-    def press(self, key, shift=False):
-        self.driver.press(key, shift)
-
     def screenshot(self):
         """What the viewport shows once the next frame is drawn (an engine's element shots
         can come back black)."""
@@ -268,12 +270,6 @@ class Page:
 
     def next_frame(self):
         self.js_async("requestAnimationFrame(() => setTimeout(arguments[0], 0))")
-
-    def title(self):
-        return self.driver.title()
-
-    def goto(self, url):
-        self.driver.goto(url)
 
     def requests(self):
         """Every address the browser asked for since it started, where its driver tells:
@@ -284,9 +280,6 @@ class Page:
                   for entry in self.driver.driver.get_log("performance")]
         return [event["params"]["request"]["url"] for event in events
                 if event["method"] == "Network.requestWillBeSent"]
-
-    def back(self):
-        self.driver.back()
 
     def state(self):
         """The focused control, every control's visibility and check, the log as the program
