@@ -1,8 +1,8 @@
 #!/usr/bin/python3 -B
-"""Makes the web edition's one file: the page's shell with the program's script and the
-program itself put in, so that it opens from disk with nothing to fetch.
+"""Makes the web edition's one file: the page's shell with the program's script, the
+program itself and the window's icon put in, so that it opens from disk with nothing to fetch.
 
-    make_page.py SHELL SCRIPT PROGRAM PAGE
+    make_page.py SHELL SCRIPT PROGRAM ICON PAGE
 """
 import base64
 import pathlib
@@ -16,12 +16,13 @@ def put(html, marker, text):
 
 
 def main():
-    shell, script, program, page = (pathlib.Path(arg) for arg in sys.argv[1:5])
+    shell, script, program, icon, page = (pathlib.Path(arg) for arg in sys.argv[1:6])
     code = script.read_text(encoding="utf-8")
     if "</script" in code.lower():
         sys.exit(f"{script} holds '</script', which would end it early inside the page")
     html = shell.read_text(encoding="utf-8")
-    html = put(html, "{{{ PROGRAM }}}", base64.b64encode(program.read_bytes()).decode("ascii"))
+    for marker, data in (("{{{ PROGRAM }}}", program), ("{{{ ICON }}}", icon)):
+        html = put(html, marker, base64.b64encode(data.read_bytes()).decode("ascii"))
     html = put(html, "{{{ SCRIPT }}}", "<script>\n" + code + "</script>")
     page.write_text(html, encoding="utf-8")
 
