@@ -25,17 +25,10 @@ sleep 2
 build second/elsewhere America/Lima C 022
 
 first=$work/first/dist second=$work/second/elsewhere/dist
-ls "$first" >"$work/first.files"
-ls "$second" >"$work/second.files"
-diff "$work/first.files" "$work/second.files"
-[ "$(wc -l <"$work/first.files")" -eq 5 ] || { echo "not five files:"; cat "$work/first.files"; exit 1; }
-differ=0
-while read -r file; do
-  if ! cmp -s "$first/$file" "$second/$file"; then
-    echo "differs: $file"
-    diffoscope --text - "$first/$file" "$second/$file" | head -n 200 || true
-    differ=1
-  fi
-done <"$work/first.files"
-[ "$differ" -eq 0 ] || exit 1
+count=$(ls "$first" | wc -l)
+[ "$count" -eq 5 ] || { echo "not five files:"; ls "$first"; exit 1; }
+if ! diff -r "$first" "$second"; then
+  diffoscope --text - "$first" "$second" | head -n 200 || true
+  exit 1
+fi
 cat "$first/SHA256SUMS"

@@ -121,9 +121,6 @@ class SeleniumDriver:
     def screenshot(self):
         return self.driver.get_screenshot_as_png()
 
-    def title(self):
-        return self.driver.title
-
     def close(self):
         self.driver.quit()
         if self.profile:
@@ -205,9 +202,6 @@ class FirefoxDriver:
         return base64.b64decode(self.call("browsingContext.captureScreenshot",
                                           context=self.context)["data"])
 
-    def title(self):
-        return self.evaluate("document.title")
-
     def close(self):
         try:
             self.call("browser.close")
@@ -239,8 +233,7 @@ class Page:
             time.sleep(0.05)
 
     def __getattr__(self, name):
-        """What the engine's driver does alike for every engine: goto, back, press, title,
-        close."""
+        """What the engine's driver does alike for every engine: goto, back, press, close."""
         return getattr(self.driver, name)
 
     def js(self, script, *args):
@@ -270,6 +263,9 @@ class Page:
 
     def next_frame(self):
         self.js_async("requestAnimationFrame(() => setTimeout(arguments[0], 0))")
+
+    def title(self):
+        return self.js("return document.title")
 
     def requests(self):
         """Every address the browser asked for since it started, where its driver tells:
