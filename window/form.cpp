@@ -141,6 +141,8 @@ std::size_t VoiceSlot(VoiceGroup group, ControlIndex box) {
 
 std::size_t LogSlot() { return SlotOf(kLogArray, 0); }
 
+std::size_t TitleSlot() { return SlotOf(kLabelArray, 0); }
+
 std::optional<VoiceGroup> VoiceGroupOf(const ControlSpec& control) {
   if (control.kind != CheckBox) return std::nullopt;
   return control.array == VoiceArrayName(Female) ? Female : Male;

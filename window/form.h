@@ -71,6 +71,8 @@ constexpr int ToPixels(int twips, int dpi) {
 std::size_t OptionSlot(ControlIndex option);
 std::size_t VoiceSlot(VoiceGroup group, ControlIndex box);
 std::size_t LogSlot();
+// The label that names the window, the title of its page where there is one.
+std::size_t TitleSlot();
 
 // The group whose boxes form this control's array, if it is a voice check box.
 std::optional<VoiceGroup> VoiceGroupOf(const ControlSpec& control);

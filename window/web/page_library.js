@@ -25,6 +25,16 @@ mergeInto(LibraryManager.library, {
         voiceTypesFail(error);
       }
     },
+    // The window keeps its layout and is scaled as one to fill the layout viewport.
+    // A pinch zooms the visual viewport only, so it never re-fits: a pupil can still enlarge.
+    fit: function () {
+      const root = document.documentElement, size = voiceTypes.size;
+      const scale = Math.min(root.clientWidth / size.width, root.clientHeight / size.height);
+      const style = root.style;
+      style.setProperty("--fit-scale", String(scale));
+      style.setProperty("--fit-width", size.width * scale + "px");
+      style.setProperty("--fit-height", size.height * scale + "px");
+    },
     // The view follows the end once a frame, not once a write, so a toggle lays the box out
     // only once.
     followEnd: function (box) {
@@ -65,6 +75,10 @@ mergeInto(LibraryManager.library, {
     const area = document.getElementById("window");
     area.style.width = width + "px";
     area.style.height = height + "px";
+    voiceTypes.size = {width: width, height: height};
+    voiceTypes.fit();
+    // Turning the device resizes the window too.
+    window.addEventListener("resize", voiceTypes.fit);
     area.style.background = voiceTypes.colour(rgb);
     area.style.fontFamily = JSON.stringify(voiceTypes.text(family, familyLength)) + ", serif";
     area.style.fontSize = fontPixels + "px";
@@ -73,7 +87,7 @@ mergeInto(LibraryManager.library, {
 
   vt_make_element__deps: ["$voiceTypes"],
   vt_make_element: function (slot, kind, id, idLength, text, textLength, left, top, width,
-                              height, background, name, nameLength, hidden) {
+                              height, background, name, nameLength, hidden, title) {
     const value = voiceTypes.text(text, textLength);
     const tags = ["textarea", "div", "label", "label", "select"];
     const element = document.createElement(tags[kind]);
@@ -101,6 +115,10 @@ mergeInto(LibraryManager.library, {
       element.size = 7;
     }
     if (nameLength > 0) element.setAttribute("aria-label", voiceTypes.text(name, nameLength));
+    if (title !== 0) {
+      element.setAttribute("role", "heading");
+      element.setAttribute("aria-level", "1");
+    }
     const style = element.style;
     style.left = left + "px";
     style.top = top + "px";

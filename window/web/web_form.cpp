@@ -34,7 +34,7 @@ WebForm::WebForm() {
     MakeElement({Slot(slot), static_cast<int>(control.kind), id, control.text,
                  Pixels(control.place.left), Pixels(control.place.top), Pixels(control.place.width),
                  Pixels(control.place.height), control.background ? ToRgb(*control.background) : -1,
-                 control.accessible_name, control.never_shown});
+                 control.accessible_name, control.never_shown, slot == form::TitleSlot()});
     for (std::string_view item : control.items) AddListItem(Slot(slot), item, 0);
   }
   Focus(Slot(form::LogSlot()));

@@ -20,6 +20,7 @@ struct ElementSpec {
   int background;                // RGB, or -1 for the browser's own
   std::string_view accessible_name;
   bool never_shown;
+  bool title;  // the page's level-one heading
 };
 void MakeElement(const ElementSpec& element);
 void AddListItem(int slot, std::string_view text, int data);
