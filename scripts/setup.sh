@@ -26,6 +26,9 @@ packages=(
   emscripten nodejs chromium chromium-driver python3-selenium python3-pil
   webkit2gtk-driver firefox-esr python3-websocket
 )
+# The browser tests' accessibility checker comes from the npm registry, pinned by its lock
+# file; a machine with a Node.js of its own may have npm already, outside Debian's packages.
+command -v npm >/dev/null || packages+=(npm)
 
 missing=()
 for package in "${packages[@]}"; do

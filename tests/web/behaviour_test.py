@@ -62,11 +62,38 @@ class BehaviourTest(PageTest):
                 self.assertEqual(state["announced"], expected.split("\r\n")[-2], "the newest line")
         self.assertFalse(state["checked"][voice_slot(0, 0)], "soprano cleared on the way")
 
+    def run_clicks(self, click):
+        slots = [option_slot(0), voice_slot(0, 2), voice_slot(0, 2), voice_slot(0, 0),
+                 option_slot(1), option_slot(0)]
+        self.run_steps([lambda slot=slot: click(slot) for slot in slots])
+
     def test_worked_sequence_with_the_mouse(self):
-        click = self.page.click
-        self.run_steps([lambda: click(option_slot(0)), lambda: click(voice_slot(0, 2)),
-                        lambda: click(voice_slot(0, 2)), lambda: click(voice_slot(0, 0)),
-                        lambda: click(option_slot(1)), lambda: click(option_slot(0))])
+        self.run_clicks(self.page.click)
+
+    def test_worked_sequence_by_touch_on_a_phone(self):
+        self.needs("touch", "its driver sends a touch as a mouse click")
+        self.page.set_viewport(390, 844, mobile=True)
+        self.run_clicks(self.page.tap)
+
+    def test_turning_the_device_refits_the_window_and_keeps_what_it_holds(self):
+        page = self.page
+        page.set_viewport(844, 390, mobile=True)
+        page.click(option_slot(0))
+        page.click(voice_slot(0, 2))
+        page.press("backtab")  # the focus on soprano
+        held = page.state()
+        page.set_viewport(390, 844, mobile=True)
+        self.assertEqual(page.state(), held)
+        scale = 390 / browser.FORM["window"]["width"]
+        fit = page.window_fit()
+        self.assertAlmostEqual(fit[2], scale, delta=0.01)
+        self.assertAlmostEqual(fit[1], (844 - browser.FORM["window"]["height"] * scale) / 2, delta=1)
+        if browser.rules().devtools:  # a pinch, as the browser's page scale: no re-fit
+            fitted = "document.documentElement.style.getPropertyValue('--fit-scale')"
+            before = page.js(f"return {fitted}")
+            page.cdp("Emulation.setPageScaleFactor", {"pageScaleFactor": 2})
+            page.next_frame()
+            self.assertEqual(page.js(f"return [visualViewport.scale, {fitted}]"), [2, before])
 
     def test_worked_sequence_with_the_keyboard(self):
         page = self.page
@@ -123,6 +150,13 @@ class BehaviourTest(PageTest):
         failure = page.js(FAILURE)
         self.assertIsNotNone(failure)
         self.assertTrue(failure.startswith("Програмата спря"), failure)
+        # Over the window, on top of it and all of it in view.
+        [f, w, on_top] = page.js(f"""const rect = {browser.rect_js()};
+            const f = rect(document.getElementById('failure'));
+            const w = rect(document.getElementById('window'));
+            return [f, w, document.elementFromPoint(f[0] + f[2] / 2, f[1] + f[3] / 2).id]""")
+        self.assertEqual([f[0] >= w[0], f[1] >= w[1], f[0] + f[2] <= w[0] + w[2],
+                          f[1] + f[3] <= w[1] + w[3], on_top], [True] * 4 + ["failure"])
         log = page.state()["log"]
         page.click(option_slot(0))
         state = page.state()

@@ -8,6 +8,7 @@ it speaks itself, through python3-websocket. The tests see one Page whatever the
 import base64
 import io
 import json
+import os
 import pathlib
 import re
 import shutil
@@ -38,20 +39,37 @@ class Rules(NamedTuple):
     arrows_wrap: bool      # an arrow key past the last radio button of the pair goes to the first
     devtools: bool         # the driver speaks Chromium's DevTools protocol
     space_always_activates: bool  # Space on a focused box or button always clicks it
+    touch: bool            # the driver sends a touch as a finger, not as a mouse
+    phone_viewport: bool   # the driver can give a phone's layout viewport (the page's meta tag)
+    narrowest: int         # the narrowest viewport its window can give, CSS px
+    unzoomed_rects: bool   # it gives the rects inside a zoomed element in that element's own px
 
 
 # Debian's Selenium warns of its own deprecated defaults.
 warnings.filterwarnings("ignore", category=DeprecationWarning, module="selenium")
 
 RULES = {
-    "chromium": Rules(arrows_wrap=True, devtools=True, space_always_activates=True),
+    "chromium": Rules(arrows_wrap=True, devtools=True, space_always_activates=True, touch=True,
+                      phone_viewport=True, narrowest=0, unzoomed_rects=False),
     # Firefox ESR 153 now and then lets a Space on the focused box go by, without a click, a
     # few actions after mouse clicks on other boxes; seen with the soak's seed at step 341.
-    "firefox": Rules(arrows_wrap=True, devtools=False, space_always_activates=False),
-    "webkit": Rules(arrows_wrap=False, devtools=False, space_always_activates=True),
+    # As a desktop browser it lays a page out at the window's width whatever its meta tag says.
+    "firefox": Rules(arrows_wrap=True, devtools=False, space_always_activates=False, touch=True,
+                     phone_viewport=False, narrowest=0, unzoomed_rects=False),
+    # WebKitGTK's driver turns a touch into a mouse click; MiniBrowser's toolbar, made as
+    # small as it goes (WEBKIT_TOOLBAR), keeps its window 334 px wide at least. WebKit keeps
+    # CSS zoom as it always had it: an element's rect is divided by the zoom of its ancestors.
+    "webkit": Rules(arrows_wrap=False, devtools=False, space_always_activates=True, touch=False,
+                    phone_viewport=False, narrowest=334, unzoomed_rects=True),
 }
 
-WIDTH, HEIGHT = 800, 600
+# GTK's style for MiniBrowser: its toolbar as small as GTK lets it be, so that the window can
+# be as narrow as a phone's screen. The page's controls are WebKit's own and not touched.
+WEBKIT_TOOLBAR = """
+window > box > box:first-child, window > box > box:first-child * {
+  min-height: 0; min-width: 0; padding: 0; margin: 0; border: 0; font-size: 0;
+}
+"""
 
 # Each key a user presses, as the keys held down together.
 KEYS = {
@@ -63,13 +81,22 @@ KEYS = {
 CHROMIUM_FLAGS = [
     "--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
     "--disable-background-networking", "--disable-component-update", "--disable-sync",
-    "--disable-default-apps", f"--window-size={WIDTH},{HEIGHT}", "--force-device-scale-factor=1",
+    "--disable-default-apps", "--window-size=800,600", "--force-device-scale-factor=1",
     "--font-render-hinting=none",
 ]
 
 
 def rules():
     return RULES[ENGINE]
+
+
+def rect_js():
+    """A JavaScript function that gives an element's rect as drawn in the viewport:
+    [left, top, width, height]."""
+    zoom = ("e.closest('#window') ? parseFloat(getComputedStyle(document.getElementById("
+            "'window')).zoom) || 1 : 1") if rules().unzoomed_rects else "1"
+    return (f"(e => {{ const r = e.getBoundingClientRect(), z = {zoom};"
+            f" return [r.left * z, r.top * z, r.width * z, r.height * z]; }})")
 
 
 class SeleniumDriver:
@@ -91,8 +118,29 @@ class SeleniumDriver:
                                            options=options)
         else:
             # WebKitWebDriver starts WebKitGTK's MiniBrowser in automation mode, on $DISPLAY.
+            self.profile = tempfile.mkdtemp(prefix="voice-types-webkit-")
+            style = pathlib.Path(self.profile, "gtk-3.0", "gtk.css")
+            style.parent.mkdir()
+            style.write_text(WEBKIT_TOOLBAR)
+            # Debian's Selenium starts the driver with this process's environment.
+            os.environ["XDG_CONFIG_HOME"] = self.profile
             self.driver = webdriver.WebKitGTK(options=webdriver.WebKitGTKOptions())
-            self.driver.set_window_rect(0, 0, WIDTH, HEIGHT)
+            self.chrome = None
+
+    def set_viewport(self, width, height, mobile):
+        if ENGINE == "chromium":
+            turned = {"type": "portraitPrimary" if height >= width else "landscapePrimary",
+                      "angle": 0 if height >= width else 90}
+            self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                "width": width, "height": height, "deviceScaleFactor": 1, "mobile": mobile,
+                "screenOrientation": turned})
+            return
+        # The window is the viewport and MiniBrowser's toolbar above it.
+        if self.chrome is None:
+            self.driver.set_window_rect(0, 0, width, height)
+            inner = self.driver.execute_script("return [innerWidth, innerHeight]")
+            self.chrome = (width - inner[0], height - inner[1])
+        self.driver.set_window_rect(0, 0, width + self.chrome[0], height + self.chrome[1])
 
     def goto(self, url):
         self.driver.get(url)
@@ -107,6 +155,12 @@ class SeleniumDriver:
         actions = ActionBuilder(self.driver, duration=0)
         actions.pointer_action.move_to_location(x, y).click()
         actions.perform()
+
+    def tap(self, x, y):
+        """A finger where the engine can send one (Chromium's DevTools)."""
+        for kind, points in (("touchStart", [{"x": x, "y": y}]), ("touchEnd", [])):
+            self.driver.execute_cdp_cmd("Input.dispatchTouchEvent",
+                                        {"type": kind, "touchPoints": points})
 
     def press(self, key):
         *held, last = KEYS[key]
@@ -154,8 +208,10 @@ class FirefoxDriver:
         self.call("session.new", capabilities={})
         # A tab of our own, which takes the focus as a new tab does: the first one does not.
         self.context = self.call("browsingContext.create", type="tab")["context"]
+
+    def set_viewport(self, width, height, mobile):
         self.call("browsingContext.setViewport", context=self.context,
-                  viewport={"width": WIDTH, "height": HEIGHT})
+                  viewport={"width": width, "height": height})
 
     def call(self, method, **params):
         self.sent += 1
@@ -192,6 +248,12 @@ class FirefoxDriver:
             {"type": "pointerMove", "x": x, "y": y}, {"type": "pointerDown", "button": 0},
             {"type": "pointerUp", "button": 0}]})
 
+    def tap(self, x, y):
+        self.perform({"type": "pointer", "id": "finger", "parameters": {"pointerType": "touch"},
+                      "actions": [{"type": "pointerMove", "x": x, "y": y},
+                                  {"type": "pointerDown", "button": 0},
+                                  {"type": "pointerUp", "button": 0}]})
+
     def press(self, key):
         keys = KEYS[key]
         self.perform({"type": "key", "id": "keyboard", "actions": [
@@ -216,10 +278,41 @@ class Page:
 
     def __init__(self, url=None, wait_ready=True):
         self.driver = FirefoxDriver() if ENGINE == "firefox" else SeleniumDriver()
+        # The window's own size, where it stands at 1x in the top-left corner.
+        self.driver.set_viewport(FORM["window"]["width"], FORM["window"]["height"], False)
+        self.fit = None
         self.url = url or pathlib.Path(PAGE).resolve().as_uri()
-        self.driver.goto(self.url)
+        self.goto(self.url)
         if wait_ready:
             self.wait_ready()
+
+    def goto(self, url):
+        self.fit = None
+        self.driver.goto(url)
+
+    def set_viewport(self, width, height, mobile=False):
+        """A screen of this size in CSS px; a phone's or tablet's where the engine can."""
+        if width < rules().narrowest:
+            raise unittest.SkipTest(f"{ENGINE}: its window is {rules().narrowest} px wide at least")
+        self.driver.set_viewport(width, height, mobile and rules().phone_viewport)
+        self.fit = None
+        self.wait_for(f"document.documentElement.clientWidth === {width} &&"
+                      f" document.documentElement.clientHeight === {height}")
+        self.next_frame()
+
+    def window_fit(self):
+        """The window's place in the viewport and its scale: (left, top, scale)."""
+        if self.fit is None:
+            left, top, width, _ = self.js(f"return {rect_js()}(document.getElementById('window'))")
+            self.fit = (left, top, width / FORM["window"]["width"])
+        return self.fit
+
+    def point(self, slot):
+        """Where a user clicks or taps a radio button's or check box's own circle or square:
+        at the left of its place, in the viewport."""
+        left, top, _, height = FORM["controls"][slot]["place"]
+        x, y, scale = self.window_fit()
+        return round(x + (left + 8) * scale), round(y + (top + height // 2) * scale)
 
     def wait_ready(self):
         self.wait_for("!!document.getElementById('window') &&"
@@ -233,7 +326,7 @@ class Page:
             time.sleep(0.05)
 
     def __getattr__(self, name):
-        """What the engine's driver does alike for every engine: goto, back, press, close."""
+        """What the engine's driver does alike for every engine: back, press, close."""
         return getattr(self.driver, name)
 
     def js(self, script, *args):
@@ -250,10 +343,10 @@ class Page:
         return self.driver.driver.execute_cdp_cmd(command, params or {})
 
     def click(self, slot):
-        """A mouse click on a radio button's or check box's own circle or square, at the left
-        of its place, where a user clicks."""
-        left, top, _, height = FORM["controls"][slot]["place"]
-        self.driver.click(left + 8, top + height // 2)
+        self.driver.click(*self.point(slot))
+
+    def tap(self, slot):
+        self.driver.tap(*self.point(slot))
 
     def screenshot(self):
         """What the viewport shows once the next frame is drawn (an engine's element shots
@@ -263,6 +356,24 @@ class Page:
 
     def next_frame(self):
         self.js_async("requestAnimationFrame(() => setTimeout(arguments[0], 0))")
+
+    def axe(self, tags, exempt):
+        """What axe-core finds on the page now: each rule broken, with the ids of the controls
+        (or the tags of other elements) that break it; exempt maps a rule to control ids."""
+        if not self.js("return typeof axe === 'object'"):
+            self.js(pathlib.Path(os.environ["VOICE_TYPES_AXE"]).read_text(encoding="utf-8"))
+        return self.driver.evaluate(f"""axe.run(document, {{runOnly: {{type: 'tag',
+            values: {json.dumps(tags)}}}, resultTypes: ['violations']}}).then(found => {{
+          const exempt = {json.dumps(exempt)};
+          const where = node => {{
+            const element = document.querySelector(node.target[0]);
+            const control = element && element.closest('.control');
+            return control ? control.id : node.target[0];
+          }};
+          return found.violations.map(rule => [rule.id,
+              rule.nodes.map(where).filter(id => !(exempt[rule.id] || []).includes(id))])
+            .filter(([rule, places]) => places.length > 0);
+        }})""")
 
     def title(self):
         return self.js("return document.title")

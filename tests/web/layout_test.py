@@ -1,14 +1,44 @@
 """The page against the form table: places, kinds, texts, colours and the font it draws with."""
 import base64
+import collections
 import pathlib
+import shutil
+import tempfile
 
 import browser
-from browser import PageTest, option_slot
+from browser import Page, PageTest, option_slot
 
 ICON = pathlib.Path(__file__).resolve().parents[2] / "assets" / "icons" / "32.png"
 
 TAGS = {"textbox": "TEXTAREA", "label": "DIV", "radio": "LABEL", "checkbox": "LABEL",
         "listbox": "SELECT"}
+
+# Screens the page opens on, CSS px: a phone's and a tablet's lay the page out at the device's
+# width where the engine can, and from a tablet up every row is a 24 px target at least.
+VIEWPORTS = [(461, 345, "desktop"), (320, 256, "phone"), (360, 640, "phone"),
+             (844, 390, "phone"), (768, 1024, "tablet"), (1920, 1080, "desktop")]
+
+
+
+def blur(shot, rect):
+    """How soft the text in a rect is drawn: pixels part-way between its ink and its
+    background for each pixel of full ink. Text drawn at its size gives well under 1; a
+    picture of smaller text scaled up, several times that."""
+    left, top, width, height = (round(n) for n in rect)
+    pixels = list(shot.convert("L").crop((left, top, left + width, top + height)).getdata())
+    background = collections.Counter(pixels).most_common(1)[0][0]
+    depth = background - min(pixels)
+    edge = sum(1 for v in pixels if 0.2 * depth < background - v < 0.8 * depth)
+    return edge / sum(1 for v in pixels if background - v >= 0.8 * depth)
+
+
+def measure():
+    return f"""
+    const area = document.getElementById('window'), root = document.documentElement;
+    const rect = {browser.rect_js()};
+    return {{window: rect(area), controls: Array.from(area.children).map(c => c.hidden ? null : rect(c)),
+             scroll: [root.scrollWidth, root.scrollHeight], client: [root.clientWidth, root.clientHeight],
+             inner: innerWidth, zoom: window.visualViewport ? visualViewport.scale : 1}};"""
 
 
 class LayoutTest(PageTest):
@@ -42,6 +72,51 @@ class LayoutTest(PageTest):
                 self.assertEqual(element["items"], [[item, "0"] for item in control["items"]])
                 if control["kind"] == "listbox":
                     self.assertEqual(element["selected"], -1, "nothing selected")
+
+    def test_on_every_screen_the_window_is_scaled_as_one_and_centred_with_nothing_cut_off(self):
+        for width, height, device in VIEWPORTS:
+            self.check_fit(self.page, width, height, device, sharp=True)
+        # Where there is no CSS zoom (Firefox before 126) the window is scaled by a transform.
+        folder = tempfile.mkdtemp(prefix="voice-types-no-zoom-")
+        self.addCleanup(shutil.rmtree, folder)
+        copy = pathlib.Path(folder, "no-zoom.html")
+        page = pathlib.Path(browser.PAGE).read_text(encoding="utf-8")
+        copy.write_text(page.replace("@supports (zoom: 2)", "@supports (no-zoom: 2)"), encoding="utf-8")
+        transformed = Page(copy.as_uri())
+        self.addCleanup(transformed.close)
+        for width, height, device in [(360, 640, "phone"), (1920, 1080, "desktop")]:
+            self.check_fit(transformed, width, height, device, sharp=False)
+
+    def check_fit(self, page, width, height, device, sharp):
+        size = browser.FORM["window"]
+        page.click(option_slot(0))  # the female boxes on view
+        with self.subTest(viewport=f"{width}x{height}", zoom=sharp):
+            page.set_viewport(width, height, mobile=device != "desktop")
+            found = page.js(measure())
+            self.assertEqual([found["inner"], found["zoom"]], [width, 1], "never zoomed out")
+            self.assertEqual(found["scroll"], found["client"], "nothing scrolls")
+            scale = min(width / size["width"], height / size["height"])
+            left, top = (width - size["width"] * scale) / 2, (height - size["height"] * scale) / 2
+
+            def near(drawn, place):
+                want = [left + place[0] * scale, top + place[1] * scale,
+                        place[2] * scale, place[3] * scale]
+                for w, d, length in zip(want, drawn, want[2:] * 2):
+                    self.assertLessEqual(abs(w - d), 1 + length / 100, f"{drawn} for {want}")
+            near(found["window"], [0, 0, size["width"], size["height"]])
+            rows = []
+            for control, drawn in zip(browser.FORM["controls"], found["controls"]):
+                if drawn:
+                    near(drawn, control["place"])
+                    if control["kind"] in ("radio", "checkbox"):
+                        rows.append(min(drawn[2:]))
+            if device != "phone":
+                self.assertGreaterEqual(min(rows), 24, "a target a finger can take")
+            if sharp and scale > 1.5:
+                title = found["controls"][browser.slot_of("Label1", 0)]
+                self.assertLess(blur(page.screenshot(), title), 1.5, "drawn at its scale")
+            print(f"{browser.ENGINE} {width}x{height}: scale {scale:.3f}, window at "
+                  f"{[round(n, 1) for n in found['window']]}, smallest row {min(rows):.1f} px")
 
     def test_rendered_backgrounds_have_the_table_colours(self):
         page = self.page
