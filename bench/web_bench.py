@@ -1,8 +1,9 @@
 #!/usr/bin/python3 -B
 """The web edition's figures: file size, load time against a plain HTML page with the same
-controls, and the cost of one toggle as the log grows, with where that time goes.
+controls, the cost of one toggle as the log grows, with where that time goes, and of fitting
+the window to a screen turned, with a long log.
 
-    bench/web_bench.py PAGE FORM_DUMP [--runs 20] [--lines 10,1000,10000]
+    bench/web_bench.py PAGE FORM_DUMP [--runs 20] [--lines 10,1000,10000] [--refit-lines 1000]
 """
 import argparse
 import gzip
@@ -47,6 +48,44 @@ def measure_load(page, runs):
     return statistics.median(ours), statistics.median(theirs)
 
 
+def fill_log(page, slot, lines):
+    page.js("""const input = document.getElementById('window').children[arguments[0]]
+                   .querySelector('input');
+               const missing = arguments[1] - (voiceTypesLog().split('\\r\\n').length - 1);
+               for (let i = 0; i < missing; ++i) {
+                 input.checked = !input.checked;
+                 _voice_types_event(arguments[0]);
+               }""", slot, lines)
+
+
+def metrics(page):
+    return {m["name"]: m["value"] for m in page.cdp("Performance.getMetrics")["metrics"]}
+
+
+def spent(before, after, times):
+    return {name: round((after[name] - before[name]) * 1000 / times, 2)
+            for name in ("ScriptDuration", "RecalcStyleDuration", "LayoutDuration", "TaskDuration")}
+
+
+def measure_refit(page, lines, turns=21):
+    """From the resize that turning a tablet makes to the frame drawn with the window fitted
+    again: the page fits it in the resize event, before that frame's layout."""
+    page.click(browser.option_slot(0))
+    fill_log(page, browser.voice_slot(0, 1), lines)
+    page.cdp("Performance.enable")
+    before, times = metrics(page), []
+    for turn in range(turns):
+        page.js("""window.voiceTypesRefit = new Promise(done => addEventListener('resize', () => {
+                     const start = performance.now();
+                     requestAnimationFrame(() => setTimeout(() => done(performance.now() - start)));
+                   }, {once: true}));""")
+        page.driver.set_viewport(*((1024, 768) if turn % 2 else (768, 1024)), True)
+        times.append(page.driver.evaluate("window.voiceTypesRefit"))
+    median = statistics.median(times)
+    print(f"log of {lines} lines: a turn until its frame is drawn {median:.1f} ms (slowest "
+          f"{max(times):.1f}); per turn, ms: {spent(before, metrics(page), turns)}", flush=True)
+
+
 def measure_toggles(page, lines):
     page.driver.driver.set_script_timeout(3600)
     page.click(browser.option_slot(0))
@@ -54,14 +93,8 @@ def measure_toggles(page, lines):
     page.cdp("Performance.enable")
     results = []
     for count in lines:
-        page.js("""const input = document.getElementById('window').children[arguments[0]]
-                       .querySelector('input');
-                   const missing = arguments[1] - (voiceTypesLog().split('\\r\\n').length - 1);
-                   for (let i = 0; i < missing; ++i) {
-                     input.checked = !input.checked;
-                     _voice_types_event(arguments[0]);
-                   }""", slot, count)
-        before = {m["name"]: m["value"] for m in page.cdp("Performance.getMetrics")["metrics"]}
+        fill_log(page, slot, count)
+        before = metrics(page)
         median = page.driver.driver.execute_async_script(FRAME + """
             const done = arguments[arguments.length - 1];
             const input = document.getElementById('window').children[arguments[0]]
@@ -78,13 +111,10 @@ def measure_toggles(page, lines):
               times.sort((a, b) => a - b);
               done(times[10]);
             })();""", slot)
-        after = {m["name"]: m["value"] for m in page.cdp("Performance.getMetrics")["metrics"]}
-        spent = {name: round((after[name] - before[name]) * 1000 / 21, 2)
-                 for name in ("ScriptDuration", "RecalcStyleDuration", "LayoutDuration",
-                              "TaskDuration")}
-        results.append((count, median, spent))
+        cost = spent(before, metrics(page), 21)
+        results.append((count, median, cost))
         print(f"log of {count} lines: one toggle until its frame is drawn {median:.1f} ms; "
-              f"per toggle, ms: {spent}", flush=True)
+              f"per toggle, ms: {cost}", flush=True)
     return results
 
 
@@ -94,6 +124,7 @@ def main():
     parser.add_argument("dump")
     parser.add_argument("--runs", type=int, default=20)
     parser.add_argument("--lines", default="10,1000,10000")
+    parser.add_argument("--refit-lines", type=int, default=1000)
     args = parser.parse_args()
     browser.load(args.page, args.dump)
     data = pathlib.Path(args.page).read_bytes()
@@ -107,6 +138,9 @@ def main():
         results = measure_toggles(page, [int(n) for n in args.lines.split(",")])
         first, last = results[0], results[-1]
         print(f"toggle cost at {last[0]} lines against {first[0]}: {last[1] / first[1]:.2f}x")
+        page.goto(page.url)
+        page.wait_ready()
+        measure_refit(page, args.refit_lines)
     finally:
         page.close()
 
