@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
 # Takes a screenshot of the window under Xvfb after choosing the women's voices and
 # checking Сопран and Алт with the keyboard: docs/screenshot.png of the Linux program, or
-# with "windows" docs/screenshot-windows.png of voice-types.exe under Wine, or with "web"
-# docs/screenshot-web.png of the web edition in headless Chromium.
+# with "windows" docs/screenshot-windows.png of voice-types.exe under Wine, with "web"
+# docs/screenshot-web.png of the web edition in headless Chromium, or with "web-tablet"
+# docs/screenshot-web-tablet.png of the same on an iPad's screen held upright.
 # Needs the build that scripts/test.sh makes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 which=${1:-linux}
+web=(scripts/web-screenshot.py build/web/voice-types.html build/web/tests/web/form_dump.js)
 if [ "$which" = web ]; then
-  exec scripts/web-screenshot.py build/web/voice-types.html build/web/tests/web/form_dump.js \
-    docs/screenshot-web.png
+  exec "${web[@]}" docs/screenshot-web.png
+elif [ "$which" = web-tablet ]; then
+  exec "${web[@]}" docs/screenshot-web-tablet.png 768x1024
 fi
 
 need=()

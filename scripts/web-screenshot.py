@@ -1,8 +1,9 @@
 #!/usr/bin/python3 -B
 """Takes docs/screenshot-web.png: the web edition in headless Chromium after choosing the
-women's voices and checking Сопран and Алт with the keyboard, cropped to the window's area.
+women's voices and checking Сопран and Алт with the keyboard, cropped to the window's area;
+or, given a screen's size, the whole of that screen as a tablet shows it.
 
-    scripts/web-screenshot.py PAGE FORM_DUMP OUTPUT
+    scripts/web-screenshot.py PAGE FORM_DUMP OUTPUT [WIDTHxHEIGHT]
 """
 import pathlib
 import sys
@@ -14,11 +15,16 @@ page_file, dump, output = sys.argv[1:4]
 browser.load(page_file, dump)
 page = browser.Page()
 try:
+    if len(sys.argv) > 4:
+        width, height = (int(n) for n in sys.argv[4].split("x"))
+        page.set_viewport(width, height, mobile=True)
     for key in ["tab", "space", "tab", "space", "tab", "tab", "space"]:
         page.press(key)
     shot = page.screenshot()
-    window = browser.FORM["window"]
-    shot.crop((0, 0, window["width"], window["height"])).save(output)
+    if len(sys.argv) <= 4:
+        window = browser.FORM["window"]
+        shot = shot.crop((0, 0, window["width"], window["height"]))
+    shot.save(output)
     print(output)
 finally:
     page.close()
