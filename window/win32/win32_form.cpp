@@ -15,8 +15,6 @@ constexpr wchar_t kWindowClass[] = L"VoiceTypesWindow";
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr int kFirstControlId = 100;
 
-COLORREF ToColorRef(form::Rgb rgb) { return RGB(rgb.red, rgb.green, rgb.blue); }
-
 const wchar_t* ClassOf(ControlKind kind) {
   switch (kind) {
     case ControlKind::TextBox:
@@ -63,15 +61,9 @@ DWORD ExStyleOf(ControlKind kind) {
 
 }  // namespace
 
-Win32Form::Win32Form(HINSTANCE instance) {
+Win32Form::Win32Form(HINSTANCE instance, HighContrastReader high_contrast)
+    : colours_(high_contrast) {
   const form::WindowSpec& window_spec = form::kWindow;
-  window_brush_ = CreateSolidBrush(ToColorRef(window_spec.background));
-  for (std::size_t slot = 0; slot < form::kControlCount; ++slot) {
-    if (const auto& colour = form::kControls[slot].background) {
-      brushes_[slot] = CreateSolidBrush(ToColorRef(*colour));
-    }
-  }
-
   WNDCLASSEXW window_class{};
   window_class.cbSize = sizeof(window_class);
   window_class.lpfnWndProc = WindowProc;
@@ -100,10 +92,6 @@ Win32Form::~Win32Form() {
   destroying_ = true;
   if (window_ != nullptr) DestroyWindow(window_);
   if (font_ != nullptr) DeleteObject(font_);
-  for (HBRUSH brush : brushes_) {
-    if (brush != nullptr) DeleteObject(brush);
-  }
-  DeleteObject(window_brush_);
 }
 
 void Win32Form::CreateControls(HINSTANCE instance) {
@@ -206,9 +194,16 @@ LRESULT Win32Form::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_ERASEBKGND: {
       RECT client;
       GetClientRect(window_, &client);
-      FillRect(reinterpret_cast<HDC>(wparam), &client, window_brush_);
+      FillRect(reinterpret_cast<HDC>(wparam), &client, colours_.Window().brush);
       return 1;
     }
+    // High contrast switched, or the scheme's colours changed: every control at once.
+    case WM_SYSCOLORCHANGE:
+      RepaintInNewColours();
+      return 0;
+    case WM_SETTINGCHANGE:
+      if (wparam == SPI_SETHIGHCONTRAST) RepaintInNewColours();
+      return DefWindowProcW(window_, message, wparam, lparam);
     case WM_NEXTDLGCTL:
       MoveFocus(wparam, lparam);
       return 0;
@@ -255,18 +250,21 @@ void Win32Form::RestoreFocus() {
   if (target != nullptr) SetFocus(target);
 }
 
+// A read-only edit asks as a static would, and gets an edit's colours all the same.
 LRESULT Win32Form::ColourControl(HWND control, HDC dc) {
   const std::size_t slot = SlotOf(control);
   if (slot >= form::kControlCount) return 0;
-  const form::ControlSpec& entry = form::kControls[slot];
-  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-  if (entry.background) {
-    SetBkColor(dc, ToColorRef(*entry.background));
-    return reinterpret_cast<LRESULT>(brushes_[slot]);
-  }
-  // A read-only edit asks as a static would, but keeps the look of an edit.
-  SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-  return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+  const Win32Colours::Colours& colours = colours_.Control(slot);
+  SetTextColor(dc, colours.text);
+  SetBkColor(dc, colours.background);
+  return reinterpret_cast<LRESULT>(colours.brush);
+}
+
+// The controls keep their texts, states and the focus; only their colours change.
+void Win32Form::RepaintInNewColours() {
+  colours_.Refresh();
+  for (HWND control : controls_) SendMessageW(control, WM_SYSCOLORCHANGE, 0, 0);
+  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 std::size_t Win32Form::SlotOf(HWND control) const {

@@ -8,6 +8,7 @@
 
 #include "window/form.h"
 #include "window/win32/win32_accessible_names.h"
+#include "window/win32/win32_colours.h"
 
 namespace voice_types::win32 {
 
@@ -16,7 +17,7 @@ class Win32Form {
   // Told the table slot of a control that sent a notification, and the code.
   using CommandHandler = std::function<void(std::size_t slot, WORD code)>;
 
-  explicit Win32Form(HINSTANCE instance);
+  explicit Win32Form(HINSTANCE instance, HighContrastReader high_contrast = ReadHighContrast);
   ~Win32Form();
   Win32Form(const Win32Form&) = delete;
   Win32Form& operator=(const Win32Form&) = delete;
@@ -34,6 +35,7 @@ class Win32Form {
   HWND Announcer() const { return announcer_; }
   int Dpi() const { return dpi_; }
   HFONT Font() const { return font_; }
+  form::Contrast ContrastMode() const { return colours_.Mode(); }
 
   void OnCommand(CommandHandler handler) { on_command_ = std::move(handler); }
 
@@ -47,6 +49,7 @@ class Win32Form {
   void ApplyDpi(int dpi);
   void ResizeClientArea(int width, int height);
   LRESULT ColourControl(HWND control, HDC dc);
+  void RepaintInNewColours();
   void MoveFocus(WPARAM wparam, LPARAM lparam);
   void NameControls();
   void RestoreFocus();
@@ -55,8 +58,7 @@ class Win32Form {
   HWND window_ = nullptr;
   std::array<HWND, form::kControlCount> controls_{};
   HWND announcer_ = nullptr;
-  std::array<HBRUSH, form::kControlCount> brushes_{};
-  HBRUSH window_brush_ = nullptr;
+  Win32Colours colours_;
   HFONT font_ = nullptr;
   int dpi_ = 96;
   bool destroying_ = false;
