@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QScrollBar>
 
+#include "window/qt/qt_colours.h"
 #include "window/qt/qt_text.h"
 #include "window/qt/qt_x11_frame.h"
 
@@ -20,8 +21,6 @@ QIcon WindowIcon() {
   return QIcon(QStringLiteral(":/voice-types/icon.png"));
 }
 
-QColor ToColor(form::Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
-
 // Qt's coordinates are device-independent pixels: twips at 96 dots per inch. Qt itself
 // scales them by the screen's pixel ratio.
 constexpr int kDipsPerInch = 96;
@@ -30,13 +29,6 @@ QRect ToRect(form::Twips place) {
   return QRect(form::ToPixels(place.left, kDipsPerInch), form::ToPixels(place.top, kDipsPerInch),
                form::ToPixels(place.width, kDipsPerInch),
                form::ToPixels(place.height, kDipsPerInch));
-}
-
-void PaintBackground(QWidget& widget, QColor colour) {
-  QPalette palette = widget.palette();
-  palette.setColor(widget.backgroundRole(), colour);
-  widget.setPalette(palette);
-  widget.setAutoFillBackground(true);
 }
 
 QWidget* MakeTextBox(const form::ControlSpec& entry, QWidget& parent) {
@@ -97,7 +89,6 @@ QtForm::QtForm() : window_(std::make_unique<QWidget>()) {
   QFont font(FromUtf8(window_spec.font_family), window_spec.font_points, QFont::Normal, false);
   font.setStyleHint(QFont::Serif);
   window_->setFont(font);
-  PaintBackground(*window_, ToColor(window_spec.background));
   // A fixed size: no maximise button and no resizing offered, as on Windows.
   window_->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -114,7 +105,6 @@ QtForm::QtForm() : window_(std::make_unique<QWidget>()) {
     widget->setObjectName(
         FromUtf8(control.array) +
         (control.index == form::kNoIndex ? QString() : QStringLiteral("(%1)").arg(control.index)));
-    if (control.background) PaintBackground(*widget, ToColor(*control.background));
     if (!control.accessible_name.empty()) {
       widget->setAccessibleName(FromUtf8(control.accessible_name));
     }
@@ -123,7 +113,15 @@ QtForm::QtForm() : window_(std::make_unique<QWidget>()) {
     previous = widget;
     controls_[slot] = widget;
   }
+  Paint(form::Contrast::Default);
+  contrast_ =
+      std::make_unique<PortalContrast>([this](form::Contrast contrast) { Paint(contrast); });
   Log().setFocus();
+}
+
+void QtForm::Paint(form::Contrast contrast) {
+  contrast_mode_ = contrast;
+  PaintForm(*window_, controls_, contrast);
 }
 
 QRadioButton& QtForm::Option(ControlIndex option) {

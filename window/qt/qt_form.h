@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "window/form.h"
+#include "window/qt/qt_portal_contrast.h"
 
 namespace voice_types::qt {
 
@@ -24,10 +25,16 @@ class QtForm {
   QRadioButton& Option(ControlIndex option);
   QCheckBox& Voice(VoiceGroup group, ControlIndex box);
   QPlainTextEdit& Log();
+  form::Contrast ContrastMode() const { return contrast_mode_; }
 
  private:
+  void Paint(form::Contrast contrast);
+
   std::unique_ptr<QWidget> window_;
   std::array<QWidget*, form::kControlCount> controls_{};
+  // Follows the desktop's contrast setting; the window is painted for it.
+  std::unique_ptr<PortalContrast> contrast_;
+  form::Contrast contrast_mode_ = form::Contrast::Default;
 };
 
 }  // namespace voice_types::qt

@@ -1,0 +1,25 @@
+// SPDX-FileCopyrightText: The voice-types developers
+// SPDX-License-Identifier: MIT
+//
+// The palettes of the window and of each control in each contrast mode: the table's colours
+// under black text, or with more contrast asked for only the platform's own pairs.
+#pragma once
+
+#include <QPalette>
+#include <QWidget>
+#include <array>
+#include <optional>
+
+#include "window/form.h"
+#include "window/paint.h"
+
+namespace voice_types::qt {
+
+// Black on white where one of the platform's text and background pairs falls short of 7:1;
+// nothing where the platform's palette serves as it is.
+std::optional<QPalette> ContrastPalette(const QPalette& platform);
+
+void PaintForm(QWidget& window, const std::array<QWidget*, form::kControlCount>& controls,
+               form::Contrast contrast);
+
+}  // namespace voice_types::qt
