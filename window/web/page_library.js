@@ -12,6 +12,14 @@ mergeInto(LibraryManager.library, {
     colour: function (rgb) {
       return "#" + rgb.toString(16).padStart(6, "0");
     },
+    // The page's style gives each its colours: the table's, or the system's pair where the
+    // user asks for more contrast.
+    paint: function (element, rgb, pair) {
+      element.dataset.pair = ["window", "field", "button"][pair];
+      if (rgb < 0) return;
+      element.dataset.table = "";
+      element.style.setProperty("--table", voiceTypes.colour(rgb));
+    },
     input: function (slot) {
       return voiceTypes.controls[slot].querySelector("input");
     },
@@ -79,7 +87,7 @@ mergeInto(LibraryManager.library, {
     voiceTypes.fit();
     // Turning the device resizes the window too.
     window.addEventListener("resize", voiceTypes.fit);
-    area.style.background = voiceTypes.colour(rgb);
+    voiceTypes.paint(area, rgb, 0);  // form::Pair::Window
     area.style.fontFamily = JSON.stringify(voiceTypes.text(family, familyLength)) + ", serif";
     area.style.fontSize = fontPixels + "px";
     document.title = voiceTypes.text(caption, captionLength);
@@ -87,7 +95,7 @@ mergeInto(LibraryManager.library, {
 
   vt_make_element__deps: ["$voiceTypes"],
   vt_make_element: function (slot, kind, id, idLength, text, textLength, left, top, width,
-                              height, background, name, nameLength, hidden, title) {
+                              height, background, pair, name, nameLength, hidden, title) {
     const value = voiceTypes.text(text, textLength);
     const tags = ["textarea", "div", "label", "label", "select"];
     const element = document.createElement(tags[kind]);
@@ -124,7 +132,7 @@ mergeInto(LibraryManager.library, {
     style.top = top + "px";
     style.width = width + "px";
     style.height = height + "px";
-    if (background >= 0) style.background = voiceTypes.colour(background);
+    voiceTypes.paint(element, background, pair);
     element.hidden = hidden !== 0;
     voiceTypes.controls[slot] = element;
     document.getElementById("window").append(element);

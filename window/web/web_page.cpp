@@ -9,7 +9,7 @@ void vt_make_window_area(int width, int height, int rgb, const char* caption, in
                          const char* family, int family_length, int font_pixels);
 void vt_make_element(int slot, int kind, const char* id, int id_length, const char* text,
                      int text_length, int left, int top, int width, int height, int background,
-                     const char* name, int name_length, int hidden, int title);
+                     int pair, const char* name, int name_length, int hidden, int title);
 void vt_add_list_item(int slot, const char* text, int text_length, int data);
 int vt_is_checked(int slot);
 int vt_is_indeterminate(int slot);
@@ -39,7 +39,7 @@ void MakeWindowArea(int width, int height, int rgb, std::string_view caption,
 
 void MakeElement(const ElementSpec& e) {
   vt_make_element(e.slot, e.kind, e.id.data(), Length(e.id), e.text.data(), Length(e.text), e.left,
-                  e.top, e.width, e.height, e.background, e.accessible_name.data(),
+                  e.top, e.width, e.height, e.background, e.pair, e.accessible_name.data(),
                   Length(e.accessible_name), e.never_shown ? 1 : 0, e.title ? 1 : 0);
 }
 

@@ -17,7 +17,8 @@ struct ElementSpec {
   std::string_view id;
   std::string_view text;
   int left, top, width, height;  // CSS pixels
-  int background;                // RGB, or -1 for the browser's own
+  int background;                // the table's RGB by default, or -1 for the browser's own
+  int pair;                      // form::Pair: the system colours asked for more contrast
   std::string_view accessible_name;
   bool never_shown;
   bool title;  // the page's level-one heading
