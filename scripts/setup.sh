@@ -21,6 +21,8 @@ packages=(
   python3-olefile osslsigncode diffoscope openssl
   # the desktop test: X11 properties, and a headless Wayland compositor with Qt's plugin
   x11-utils weston qt6-wayland
+  # the contrast test: a private session bus for a fake desktop portal
+  dbus-daemon
   # the web edition, and the three browser engines its tests drive: Chromium through
   # chromedriver, WebKitGTK through its WebDriver, Firefox ESR over WebDriver BiDi
   emscripten nodejs chromium chromium-driver python3-selenium python3-pil

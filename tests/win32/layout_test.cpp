@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cwctype>
 
 #include "core/catalogue.h"
+#include "tests/support/painted_colours.h"
 #include "tests/win32/win32_window.h"
+#include "window/paint.h"
 
 namespace voice_types::win32 {
 namespace {
@@ -158,6 +162,101 @@ TEST(Win32LayoutTest, EveryControlPaintsItsTableColour) {
       EXPECT_EQ(painted.background, expected);
       EXPECT_EQ(painted.brush, expected);
     }
+  }
+}
+
+form::Rgb ToRgb(COLORREF colour) {
+  return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+}
+
+// A control's colours as it draws its client area into a bitmap (Wine's PrintWindow draws
+// no children into a window's).
+voice_types::testing::Painted PaintedColoursOf(HWND control, ControlKind kind) {
+  RECT client;
+  GetClientRect(control, &client);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = client.right;
+  info.bmiHeader.biHeight = -client.bottom;  // top row first
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HDC dc = CreateCompatibleDC(nullptr);
+  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  PrintWindow(control, dc, PW_CLIENTONLY);
+  const auto* pixels = static_cast<const std::uint32_t*>(bits);
+  const auto painted = voice_types::testing::PaintedColours(
+      [&](int x, int y) {
+        const std::uint32_t pixel = pixels[y * client.right + x];
+        return form::Rgb{static_cast<std::uint8_t>(pixel >> 16),
+                         static_cast<std::uint8_t>(pixel >> 8), static_cast<std::uint8_t>(pixel)};
+      },
+      client.right, client.bottom, kind);
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  return painted;
+}
+
+bool high_contrast_on = false;
+bool FakeHighContrast() { return high_contrast_on; }
+
+// Each contrast mode under Windows' own scheme and a dark one, switched while the window
+// runs: by default the table's colours under black text and the system's window colours on
+// the log and the list; with high contrast, the system's window pair everywhere but on
+// radio buttons and check boxes, which take its button pair.
+TEST(Win32LayoutTest, PaintedColoursFollowTheContrastModeUnderLightAndDarkSchemes) {
+  const int elements[] = {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_BTNFACE, COLOR_BTNTEXT};
+  COLORREF light[4];
+  for (int i = 0; i < 4; ++i) light[i] = GetSysColor(elements[i]);
+  const COLORREF dark[4] = {RGB(0, 0, 0), RGB(255, 255, 255), RGB(32, 32, 32), RGB(255, 255, 0)};
+  const struct {
+    const char* name;
+    const COLORREF* scheme;
+    bool high_contrast;
+  } modes[] = {{"light", light, false},
+               {"dark", dark, false},
+               {"dark, high contrast", dark, true},
+               {"light, high contrast", light, true},
+               {"light again", light, false}};
+  Win32Window window(FakeHighContrast);
+  HWND alto = window.form.Voice(VoiceGroup::Female, 2);
+  window.Click(window.form.Option(0));
+  window.Click(alto);
+  SetFocus(alto);
+  const std::string log = window.Log();
+  for (const auto& mode : modes) {
+    SCOPED_TRACE(mode.name);
+    SetSysColors(4, elements, mode.scheme);
+    high_contrast_on = mode.high_contrast;
+    SendMessageW(window.form.Window(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+    window.Pump();
+    double lowest = 21;
+    for (std::size_t slot = 0; slot < form::kControlCount; ++slot) {
+      const form::ControlSpec& entry = form::kControls[slot];
+      if (!IsWindowVisible(window.form.Control(slot))) continue;
+      SCOPED_TRACE(slot);
+      const int pair = mode.high_contrast && (entry.kind == ControlKind::RadioButton ||
+                                              entry.kind == ControlKind::CheckBox)
+                           ? 2
+                           : 0;
+      const bool table = entry.background && !mode.high_contrast;
+      const auto painted = PaintedColoursOf(window.form.Control(slot), entry.kind);
+      EXPECT_EQ(painted.background, table ? *entry.background : ToRgb(mode.scheme[pair]));
+      EXPECT_EQ(painted.text, table ? form::kBlack : ToRgb(mode.scheme[pair + 1]));
+      lowest = std::min(lowest, form::ContrastRatio(painted.background, painted.text));
+    }
+    const auto window_colours = PaintedColoursOf(window.form.Window(), ControlKind::Label);
+    EXPECT_EQ(window_colours.background,
+              mode.high_contrast ? ToRgb(mode.scheme[0]) : form::kWindow.background);
+    if (mode.high_contrast) {
+      EXPECT_GE(lowest, form::kEnhancedContrast);
+    }
+    std::printf("%s: lowest contrast %.2f:1\n", mode.name, lowest);
+    EXPECT_EQ(window.Log(), log);
+    EXPECT_EQ(GetFocus(), alto);
+    EXPECT_TRUE(testing::IsChecked(alto));
   }
 }
 

@@ -27,7 +27,8 @@ void CALLBACK Hear(HWINEVENTHOOK, DWORD, HWND region, LONG, LONG, DWORD, DWORD) 
 
 }  // namespace
 
-Win32Window::Win32Window() {
+Win32Window::Win32Window(HighContrastReader high_contrast)
+    : form(GetModuleHandleW(nullptr), high_contrast) {
   heard.clear();
   hearing = SetWinEventHook(kLiveRegionChanged, kLiveRegionChanged, nullptr, Hear,
                             GetCurrentProcessId(), GetCurrentThreadId(), WINEVENT_OUTOFCONTEXT);

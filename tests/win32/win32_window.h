@@ -17,7 +17,7 @@
 namespace voice_types::win32::testing {
 
 struct Win32Window {
-  Win32Window();
+  explicit Win32Window(HighContrastReader high_contrast = ReadHighContrast);
   ~Win32Window();
   Win32Window(const Win32Window&) = delete;
   Win32Window& operator=(const Win32Window&) = delete;
@@ -41,7 +41,7 @@ struct Win32Window {
   // A control's place in the window's client area.
   RECT PlaceOf(HWND control) const;
 
-  Win32Form form{GetModuleHandleW(nullptr)};
+  Win32Form form;
   Win32ControlPort port{form};
   VoiceSelector selector{port};
   std::vector<std::string> failures;

@@ -8,6 +8,7 @@
 
 #include "window/form.h"
 #include "window/newest_line.h"
+#include "window/paint.h"
 
 namespace voice_types::form {
 namespace {
@@ -87,6 +88,18 @@ TEST(NewestLineTest, IsTheLastLineOnceItEndsInALineBreak) {
       {"", std::nullopt},
   };
   for (const auto& c : cases) EXPECT_EQ(NewestLine(c.log), c.line) << c.log;
+}
+
+// The ratios the window's colours give, to two places: black on the table's colours, and the
+// white a dark scheme's text would be on them.
+TEST(ContrastRatioTest, GivesWcagsRatiosForTheTablesColours) {
+  const struct {
+    Rgb text, background;
+    double ratio;
+  } cases[] = {{kBlack, kWhite, 21.0},  {kBlack, kBlue, 2.44},
+               {kBlack, kPink, 9.78},   {kWhite, Rgb{0xFF, 0xC0, 0xFF}, 1.48},
+               {kWhite, kOrange, 1.60}, {kWhite, kBlack, 21.0}};
+  for (const auto& c : cases) EXPECT_NEAR(ContrastRatio(c.text, c.background), c.ratio, 0.005);
 }
 
 }  // namespace
