@@ -2,11 +2,21 @@
 # Start-up time and peak memory of voice-types against two baselines, under Xvfb: an empty
 # Qt window, and the most direct Qt program showing the same window. Each is started
 # ROUNDS times (default 20), in rotating order; prints medians and ratios to the direct one.
+# With "portal" after ROUNDS, all run on a session bus of their own with a desktop portal on
+# it, as in a desktop session (the portal asks for no more contrast).
 # Needs build/main (scripts/test.sh or scripts/run.sh builds it).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 rounds=${1:-20}
-cmake --build build/main --target voice-types baseline_empty baseline_direct x_probe >/dev/null
+cmake --build build/main --target voice-types baseline_empty baseline_direct x_probe fake_portal \
+  >/dev/null
+if [ "${2:-}" = portal ] && [ -z "${VOICE_TYPES_BENCH_BUS:-}" ]; then
+  exec env VOICE_TYPES_BENCH_BUS=1 dbus-run-session -- "$0" "$rounds" portal
+fi
+if [ -n "${VOICE_TYPES_BENCH_BUS:-}" ]; then
+  coproc portal { exec build/main/tests/qt/fake_portal; }
+  read -r _ <&"${portal[0]}"
+fi
 for tool in Xvfb:xvfb /usr/bin/time:time; do
   command -v "${tool%%:*}" >/dev/null || scripts/setup.sh
 done
