@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The voice-types developers
+# SPDX-License-Identifier: MIT
 """Writes the program's icon files from the pixel map in icon.txt.
 
 voice-types.ico: one 32 x 32 image, 256-colour palette, 1-bit transparency mask.

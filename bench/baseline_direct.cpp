@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The voice-types developers
+// SPDX-License-Identifier: MIT
 // The most direct Qt program that shows the same fifteen controls with the same texts,
 // font and colours: everything in one main, no form table, no port, no selector. The
 // places below are the form's, written out by hand on purpose; only the texts come from

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The voice-types developers
+// SPDX-License-Identifier: MIT
 // Start-up floor of the toolkit: an empty Qt window of the program's size and colour.
 #include <QApplication>
 #include <QWidget>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The voice-types developers
+// SPDX-License-Identifier: MIT
 // User events per second through the selector, on the in-memory port.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The voice-types developers
+// SPDX-License-Identifier: MIT
 // The cost of one check-box toggle on the real Linux window (offscreen), with the log
 // already holding 10 to 100,000 lines: the click, the two log writes and the repaint.
 #include <benchmark/benchmark.h>

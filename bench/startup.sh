@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The voice-types developers
+# SPDX-License-Identifier: MIT
 # Start-up time and peak memory of voice-types against two baselines, under Xvfb: an empty
 # Qt window, and the most direct Qt program showing the same window. Each is started
 # ROUNDS times (default 20), in rotating order; prints medians and ratios to the direct one.

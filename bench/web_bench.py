@@ -1,4 +1,6 @@
 #!/usr/bin/python3 -B
+# SPDX-FileCopyrightText: 2026 The voice-types developers
+# SPDX-License-Identifier: MIT
 """The web edition's figures: file size, load time against a plain HTML page with the same
 controls, the cost of one toggle as the log grows, with where that time goes, and of fitting
 the window to a screen turned, with a long log.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The voice-types developers
+// SPDX-License-Identifier: MIT
 // The cost of one check-box toggle on the real Windows window, with the log holding 10
 // lines, past 30,000 characters, and 100,000 lines: the click, the two log writes and the
 // paint. Google Benchmark has no Windows build here, so this times with the performance

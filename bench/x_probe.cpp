@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The voice-types developers
+// SPDX-License-Identifier: MIT
 // Starts a program under X and measures, from the moment it is started, when its window
 // is mapped and when a given pixel of it shows a given colour (the content is drawn). Then
 // closes the window as a window manager would and reports the program's exit status.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The voice-types developers
+# SPDX-License-Identifier: MIT
 # `cpack -G DEB` in a build folder makes the Debian package of the Linux program.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME voice-types)

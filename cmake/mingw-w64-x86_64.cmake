@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The voice-types developers
+# SPDX-License-Identifier: MIT
 # Cross-builds the Windows program with Debian's MinGW-w64 (POSIX threads) and runs its
 # tests under Wine.
 set(CMAKE_SYSTEM_NAME Windows)

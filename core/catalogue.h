@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The voice-types developers
+// SPDX-License-Identifier: MIT
 // Every fixed text the program shows or writes. UTF-8; CR LF is the one line break.
 #pragma once
 

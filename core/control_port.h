@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The voice-types developers
+// SPDX-License-Identifier: MIT
 // The selector's view of the window's controls.
 //
 // The public operations check every index and value before a front end sees it, so a

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The voice-types developers
+// SPDX-License-Identifier: MIT
 // The control arrays the selector works on, and the value types they hold.
 #pragma once
 

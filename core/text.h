@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The voice-types developers
+// SPDX-License-Identifier: MIT
 // An immutable UTF-8 text whose versions share one append-only buffer.
 //
 // The log is rewritten as "old text + new line" on every toggle. With a plain string each

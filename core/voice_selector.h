@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The voice-types developers
+// SPDX-License-Identifier: MIT
 // The program's whole behaviour: which voice group is on view, and the event log.
 // It keeps no state; the controls behind the port are the model.
 #pragma once

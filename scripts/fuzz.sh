@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The voice-types developers
+# SPDX-License-Identifier: MIT
 # Fuzzes the selector for a fixed time (seconds, default 60), starting from the committed
 # corpus; new inputs go to build/fuzz-corpus, crashes to build/fuzz-crashes.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The voice-types developers
+# SPDX-License-Identifier: MIT
 # Builds every file a classroom needs into dist/, byte for byte the same whenever and wherever
 # the same commit is built: times come from the commit (SOURCE_DATE_EPOCH), and the time
 # zone, locale and umask are fixed here.

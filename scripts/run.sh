@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The voice-types developers
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds the Linux program and opens its window; with "web",
 # builds the web edition, build/web/voice-types.html, and opens it in the browser.
 set -euo pipefail

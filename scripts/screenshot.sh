@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The voice-types developers
+# SPDX-License-Identifier: MIT
 # Takes a screenshot of the window under Xvfb after choosing the women's voices and
 # checking Сопран and Алт with the keyboard: docs/screenshot.png of the Linux program, or
 # with "windows" docs/screenshot-windows.png of voice-types.exe under Wine, with "web"

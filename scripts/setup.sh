@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The voice-types developers
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages that building and testing need; only those missing, so a
 # second run costs nothing. Uses sudo when not run as root.
 set -euo pipefail
@@ -19,6 +21,8 @@ packages=(
   qt6-base-private-dev
   # the release: the installer's summary, signing, and what differs between two builds
   python3-olefile osslsigncode diffoscope openssl
+  # what packagers check: licences (REUSE) and the Debian package (lintian)
+  reuse lintian
   # the desktop test: X11 properties, and a headless Wayland compositor with Qt's plugin
   x11-utils weston qt6-wayland
   # the contrast test: a private session bus for a fake desktop portal

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The voice-types developers
+# SPDX-License-Identifier: MIT
 # Signs the .exe and the .msi in a release folder with Debian's osslsigncode when
 # VOICE_TYPES_SIGN_P12 names a PKCS#12 code signing certificate (its password in
 # VOICE_TYPES_SIGN_PASSWORD), verifies both signatures against that certificate, and writes

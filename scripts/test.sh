@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The voice-types developers
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds everything and runs every test: the core under
 # AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer with the fuzzer's corpus,
 # the Windows program under Wine, the web edition in headless Chromium, then the Linux build

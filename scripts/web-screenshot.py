@@ -1,4 +1,6 @@
 #!/usr/bin/python3 -B
+# SPDX-FileCopyrightText: 2026 The voice-types developers
+# SPDX-License-Identifier: MIT
 """Takes docs/screenshot-web.png: the web edition in headless Chromium after choosing the
 women's voices and checking Сопран and Алт with the keyboard, cropped to the window's area;
 or, given a screen's size, the whole of that screen as a tablet shows it.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The voice-types developers
+# SPDX-License-Identifier: MIT
 # Makes a Wine prefix for the Windows program, once: "Times New Roman" mapped to Liberation
 # Serif (a classroom PC has the real face); a crash debugger that cannot start, so a crashing
 # program ends at once instead of waiting for someone to answer the debugger; and, with

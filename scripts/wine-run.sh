@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The voice-types developers
+# SPDX-License-Identifier: MIT
 # Runs a Windows program under Wine in the test prefix (null graphics driver), making the
 # prefix first if needed. CTest runs the Windows tests through this.
 set -euo pipefail

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The voice-types developers
+// SPDX-License-Identifier: MIT
 // Runs each delivery of a control event into the selector so that no exception crosses a
 // toolkit's event loop: the first failure is handed on once, and nothing is delivered after it.
 #pragma once

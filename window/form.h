@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The voice-types developers
+// SPDX-License-Identifier: MIT
 // The window as data: its fifteen controls in tab order, with place, size and colour in
 // twips and RGB. Both front ends render this one table; neither repeats a number of it.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The voice-types developers
+// SPDX-License-Identifier: MIT
 // What a screen reader announces after a log write: the log's newest line, without its CR LF,
 // once it is whole. The selector writes a toggle's line in two steps; only the second ends
 // the line, so a user hears each line once.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The voice-types developers
+// SPDX-License-Identifier: MIT
 // Every text of the program written out here in full, independently of the catalogue, so
 // that a changed letter, space or dash anywhere in it fails.
 #include <gtest/gtest.h>

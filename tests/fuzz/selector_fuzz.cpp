@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The voice-types developers
+// SPDX-License-Identifier: MIT
 // Arbitrary bytes become a sequence of selector events and port calls, indices out of range
 // included, on both kinds of in-memory port. The only failure allowed is the clear error
 // for a control that does not exist; anything else is a crash for the fuzzer to report.

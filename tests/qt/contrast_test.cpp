@@ -1,4 +1,4 @@
-// SPDX-FileCopyrightText: The voice-types developers
+// SPDX-FileCopyrightText: 2026 The voice-types developers
 // SPDX-License-Identifier: MIT
 //
 // The window's colours under the desktop's contrast setting, read from a fake portal on a

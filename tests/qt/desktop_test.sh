@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The voice-types developers
+# SPDX-License-Identifier: MIT
 # The real program as desktops see it. On X11 (Xvfb): WM_CLASS matches the entry's
 # StartupWMClass, the window offers minimise and close only at a fixed size, and closing it ends
 # the program with status 0. On Wayland (a headless Weston): the app id it announces is the

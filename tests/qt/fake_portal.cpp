@@ -1,4 +1,4 @@
-// SPDX-FileCopyrightText: The voice-types developers
+// SPDX-FileCopyrightText: 2026 The voice-types developers
 // SPDX-License-Identifier: MIT
 //
 // A desktop portal's Settings on the session bus, with the two keys that ask for more

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The voice-types developers
+# SPDX-License-Identifier: MIT
 # Installs the build into a scratch root and makes the Debian package, checking what a
 # desktop and a software centre read.
 set -euo pipefail

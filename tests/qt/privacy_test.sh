@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The voice-types developers
+# SPDX-License-Identifier: MIT
 # Runs the real program under Xvfb and strace, goes through the lesson's worked sequence
 # with the keyboard, closes the window, and shows that the process created or wrote no
 # file, opened no network socket besides its display connection, and ended with status 0.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The voice-types developers
+# SPDX-License-Identifier: MIT
 # The real program: without a graphical session it says so in one line and exits 2; with one
 # it keeps running and writes nothing into a fresh home.
 set -euo pipefail

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The voice-types developers
+// SPDX-License-Identifier: MIT
 // Runs the Qt tests offscreen, with a home and XDG folders of their own that must still be
 // empty at the end: the program writes no settings, caches or files.
 #include <gtest/gtest.h>

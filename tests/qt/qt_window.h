@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The voice-types developers
+// SPDX-License-Identifier: MIT
 // The real Linux window, wired and shown as the program shows it, for tests to drive.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The voice-types developers
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include "core/catalogue.h"

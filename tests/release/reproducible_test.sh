@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The voice-types developers
+# SPDX-License-Identifier: MIT
 # Builds the release twice, from copies of the sources in two folders, at two times, under
 # other time zones, locales and umasks, and expects the same bytes; where they differ,
 # diffoscope shows where.

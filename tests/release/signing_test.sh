@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The voice-types developers
+# SPDX-License-Identifier: MIT
 # Signs a copy of a release with a throwaway self-signed code signing certificate: both
 # Windows files must carry a signature that verifies, SHA256SUMS must cover the signed
 # files, and without a certificate release files stay unsigned, saying so.

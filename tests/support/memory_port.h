@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The voice-types developers
+// SPDX-License-Identifier: MIT
 // A ControlPort held in memory, in either of the two ways a platform may behave: raising
 // a box's toggle event nested inside SetVoiceState when the state changes, or not.
 #pragma once

@@ -1,4 +1,4 @@
-// SPDX-FileCopyrightText: The voice-types developers
+// SPDX-FileCopyrightText: 2026 The voice-types developers
 // SPDX-License-Identifier: MIT
 //
 // A control's colours as a window drew them, from a picture of the control alone.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The voice-types developers
+// SPDX-License-Identifier: MIT
 // What the window must show after a sequence of user actions, worked out from the actions
 // alone. Tests of every front end compare the real controls against it.
 #pragma once

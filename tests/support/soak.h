@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The voice-types developers
+// SPDX-License-Identifier: MIT
 // Random user actions on a real window, and what each must do to the reference model. The
 // prediction reads only the action and where the keyboard focus stood, never the controls'
 // states, so a front end that gets a state wrong is caught at that step.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The voice-types developers
+// SPDX-License-Identifier: MIT
 // UTF-8 decoding for checks on the catalogue's code points.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The voice-types developers
+// SPDX-License-Identifier: MIT
 // Drills that both real windows go through the same way. A window fixture offers Click on
 // a control, ClickSlot, Press(SoakKey), Log(), ShownLog(), failures, its form and port;
 // ExpectMatches and FocusedSlot are found beside it.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The voice-types developers
+// SPDX-License-Identifier: MIT
 // The lesson's worked sequence: choose the women's voices, check and uncheck alto, check
 // soprano, choose the men's voices, choose the women's again.
 #pragma once

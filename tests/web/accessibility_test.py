@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The voice-types developers
+# SPDX-License-Identifier: MIT
 """The page as a screen reader gets it: the browser's accessibility tree, and what axe-core,
 the checker that browsers' own audits are built on, finds in it."""
 import re

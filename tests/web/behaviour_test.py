@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The voice-types developers
+# SPDX-License-Identifier: MIT
 """The lesson's worked sequence by mouse and by keyboard, the way back through the history,
 and the failure paths: a browser that cannot start the program, and a failure while it runs."""
 import pathlib

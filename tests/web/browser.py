@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The voice-types developers
+# SPDX-License-Identifier: MIT
 """The web edition in a real browser engine, opened from disk (file://) with a fresh profile,
 as a teacher would: Debian's Chromium through chromedriver and Debian's WebKitGTK through its
 own WebDriver, both by python3-selenium, and Debian's Firefox ESR over WebDriver BiDi, which

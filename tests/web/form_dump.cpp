@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The voice-types developers
+// SPDX-License-Identifier: MIT
 // Prints what the browser tests hold the page against, as JSON: the form table, the log's
 // prefixes, and the exact log after each step of the lesson's worked sequence.
 #include <cstdio>

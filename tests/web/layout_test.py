@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The voice-types developers
+# SPDX-License-Identifier: MIT
 """The page against the form table: places, kinds, texts, colours and the font it draws with."""
 import base64
 import collections

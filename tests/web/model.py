@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The voice-types developers
+# SPDX-License-Identifier: MIT
 """What the page must show after a sequence of user actions, worked out from the actions
 alone, and the random actions of the soak. The same rules as the desktop windows' model,
 with the browser's own: an arrow onto a radio button always selects it, and selecting the

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The voice-types developers
+# SPDX-License-Identifier: MIT
 """Opened from disk, the page fetches nothing and stores nothing, and says so in its policy."""
 import browser
 from browser import PageTest, option_slot, voice_slot

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The voice-types developers
+# SPDX-License-Identifier: MIT
 """Seeded random clicks and keys on the page, each checked against the model."""
 import os
 import random

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The voice-types developers
+# SPDX-License-Identifier: MIT
 # voice-types.exe is one file: it imports only DLLs that ship with Windows.
 set -euo pipefail
 program=$1

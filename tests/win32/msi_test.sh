@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The voice-types developers
+# SPDX-License-Identifier: MIT
 # The installer as school IT uses it, in a fresh Wine prefix: read back with msiinfo; a silent
 # install puts the program, the Start-menu shortcut and the uninstall entry in place; the
 # installed program opens and closes with status 0; installing again and repairing leave one

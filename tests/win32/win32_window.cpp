@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The voice-types developers
+// SPDX-License-Identifier: MIT
 #include "tests/win32/win32_window.h"
 
 #include <gtest/gtest.h>

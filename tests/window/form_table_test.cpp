@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The voice-types developers
+// SPDX-License-Identifier: MIT
 // The window's published places, sizes, colours and texts, written out here in full rather
 // than read from the form table, so that a changed number or a swapped text fails. The two
 // text boxes' long texts are known by their first words.

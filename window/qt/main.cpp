@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The voice-types developers
+// SPDX-License-Identifier: MIT
 // voice-types on Linux: builds the window, hides the voice boxes, shows it and runs until
 // it is closed. Reads no settings and writes nothing.
 #include <QApplication>

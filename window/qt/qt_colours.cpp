@@ -1,4 +1,4 @@
-// SPDX-FileCopyrightText: The voice-types developers
+// SPDX-FileCopyrightText: 2026 The voice-types developers
 // SPDX-License-Identifier: MIT
 #include "window/qt/qt_colours.h"
 

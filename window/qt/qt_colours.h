@@ -1,4 +1,4 @@
-// SPDX-FileCopyrightText: The voice-types developers
+// SPDX-FileCopyrightText: 2026 The voice-types developers
 // SPDX-License-Identifier: MIT
 //
 // The palettes of the window and of each control in each contrast mode: the table's colours

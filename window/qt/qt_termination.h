@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The voice-types developers
+// SPDX-License-Identifier: MIT
 // The end of a session (SIGTERM, SIGHUP) or Ctrl+C in a terminal closes the window as its
 // close button would, so the program ends as it always does, with status 0.
 #pragma once

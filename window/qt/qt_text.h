@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The voice-types developers
+// SPDX-License-Identifier: MIT
 // The catalogue's UTF-8 meets Qt's UTF-16 here only.
 #pragma once
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The voice-types developers
+// SPDX-License-Identifier: MIT
 #include "window/qt/qt_x11_frame.h"
 
 #include <xcb/xcb.h>

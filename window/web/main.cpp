@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The voice-types developers
+// SPDX-License-Identifier: MIT
 // voice-types in a browser: builds the page's window, hides the voice boxes and leaves the
 // page to its events. Reads nothing, stores nothing and fetches nothing.
 #include <emscripten.h>

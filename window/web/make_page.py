@@ -1,4 +1,6 @@
 #!/usr/bin/python3 -B
+# SPDX-FileCopyrightText: 2026 The voice-types developers
+# SPDX-License-Identifier: MIT
 """Makes the web edition's one file: the page's shell with the program's script, the
 program itself and the window's icon put in, so that it opens from disk with nothing to fetch.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The voice-types developers
+// SPDX-License-Identifier: MIT
 // The page's side of the web window: small functions that make and read its elements. Every
 // control is known by its form table slot; texts cross as UTF-8, as pointer and length.
 /* global mergeInto, LibraryManager, UTF8ToString, allocateUTF8, _voice_types_event */

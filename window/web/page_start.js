@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The voice-types developers
+// SPDX-License-Identifier: MIT
 // Runs before the program: checks that this browser can run it, and shows any failure on the
 // page, Bulgarian first, with the window made inert so that it cannot say one thing while the
 // program, which has stopped, knows another.

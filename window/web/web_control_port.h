@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The voice-types developers
+// SPDX-License-Identifier: MIT
 // ControlPort on the page's controls. Setting a box's state from code raises no event in a
 // browser, so this port does not raise toggle events.
 #pragma once

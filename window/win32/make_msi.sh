@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The voice-types developers
+# SPDX-License-Identifier: MIT
 # Builds the installer: checks that the program is a 64-bit Windows program, lets wixl build
 # the package from the WiX source, then gives the package its Bulgarian texts. wixl writes
 # only ASCII into the database (other text comes out empty), so the source carries ASCII

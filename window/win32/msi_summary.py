@@ -1,4 +1,6 @@
 #!/usr/bin/python3 -B
+# SPDX-FileCopyrightText: 2026 The voice-types developers
+# SPDX-License-Identifier: MIT
 """Makes an installer's summary the same on every build of the same sources: its creation and
 save times become SOURCE_DATE_EPOCH (wixl writes the time of the build), and its package
 code, which Windows Installer needs to differ between different packages, is derived from

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The voice-types developers
+// SPDX-License-Identifier: MIT
 // Names that screen readers (Narrator, NVDA) read for controls whose own text does not name
 // them, and the polite live region that says each new log line, given through the
 // platform's Dynamic Annotation service.
