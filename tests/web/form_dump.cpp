@@ -59,7 +59,8 @@ int main() {
         ToPixels(c.place.width, 96), ToPixels(c.place.height, 96), Colour(c.background).c_str(),
         Json(c.accessible_name).c_str(), c.never_shown ? "true" : "false");
   }
-  std::printf("],\"chosen_prefix\":%s,\"toggled_prefixes\":[", Json(catalogue::kChosenPrefix).c_str());
+  std::printf("],\"chosen_prefix\":%s,\"toggled_prefixes\":[",
+              Json(catalogue::kChosenPrefix).c_str());
   for (VoiceGroup group : voice_types::kVoiceGroups) {
     std::printf("%s[%s,%s]", group == VoiceGroup::Female ? "" : ",",
                 Json(catalogue::ToggledPrefix(group, false)).c_str(),
