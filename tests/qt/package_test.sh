@@ -15,7 +15,7 @@ share="$scratch/usr/share"
 [ -x "$scratch/usr/bin/voice-types" ] || fail "no program in bin/"
 desktop-file-validate "$share/applications/$id.desktop"
 grep -qx 'Categories=Education;' "$share/applications/$id.desktop" || fail "category"
-grep -q '^Name\[bg\]=' "$share/applications/$id.desktop" || fail "no Bulgarian name"
+grep -qx 'Name=Гласови типове' "$share/applications/$id.desktop" || fail "not the Bulgarian name"
 grep -q '^Comment\[bg\]=' "$share/applications/$id.desktop" || fail "no Bulgarian comment"
 appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml" >/dev/null
 for size in 32 48 64 128; do
@@ -31,4 +31,12 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [[ "$(field Depends)" == *libqt6widgets6* ]] || fail "depends $(field Depends)"
 [ "$(field Description | wc -l)" -gt 2 ] || fail "no long description"
 [[ "$(field Recommends)" == *qt6-wayland* ]] || fail "recommends $(field Recommends)"
-echo "ok: installed tree and $(basename "$deb") ($(stat -c %s "$deb") bytes)"
+# What a packager's tools say of it, pedantic notes included: nothing.
+lintian --pedantic --fail-on error,warning,info,pedantic "$deb" 2>/dev/null ||
+  fail "lintian: $(lintian --pedantic "$deb" 2>/dev/null)"
+# The changelog's release is the metainfo's.
+release=$(zcat "$share/doc/voice-types/changelog.gz" | sed -n '1s/^voice-types (\(.*\)).*/\1/p')
+day=$(date -u -d "$(zcat "$share/doc/voice-types/changelog.gz" | sed -n 's/^ -- .*>  //p')" +%F)
+grep -q "<release version=\"$release\" date=\"$day\">" "$share/metainfo/$id.metainfo.xml" ||
+  fail "changelog $release of $day, metainfo $(grep '<release ' "$share/metainfo/$id.metainfo.xml")"
+echo "ok: installed tree and $(basename "$deb") ($(stat -c %s "$deb") bytes), lintian clean"
