@@ -38,7 +38,8 @@ std::string_view VoiceCaption(VoiceGroup group, ControlIndex box) {
 }
 
 // The publisher's address, two spaces, the title.
-const std::string_view kWindowCaption = "www.example.org  Музика - тип гласови диапазони";
+const std::string_view kWindowCaption =
+    VOICE_TYPES_PUBLISHER_ADDRESS "  Музика - тип гласови диапазони";
 const std::string_view kTitleLabel = "Музика - вокални диапазони, гласов тип";
 const std::string_view kNotesLabel = "Означения на ноти:";
 
@@ -65,5 +66,14 @@ const std::string_view kAphorismText =
 
 const std::string_view kLogAccessibleName = "Дневник";
 const std::string_view kAphorismAccessibleName = "Афоризъм";
+
+const std::string_view kProgramName = "Гласови типове";
+const std::string_view kNeedsGraphicalSession =
+    "Гласови типове: нужна е графична среда (не е зададена нито DISPLAY, нито WAYLAND_DISPLAY)\n"
+    "voice-types: needs a graphical session (neither DISPLAY nor WAYLAND_DISPLAY is set)\n";
+const std::string_view kStoppedAfterError =
+    "Програмата спря поради грешка. Стартирайте я отново.\n"
+    "The program stopped after an error. Start it again.\n"
+    "Подробности (details): ";
 
 }  // namespace voice_types::catalogue

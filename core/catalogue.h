@@ -32,4 +32,11 @@ extern const std::string_view kAphorismText;
 extern const std::string_view kLogAccessibleName;
 extern const std::string_view kAphorismAccessibleName;
 
+// What the program says of itself outside its window: its name, and its messages, Bulgarian
+// first and then English, in lines that end in a line feed (not the log's CR LF).
+extern const std::string_view kProgramName;
+extern const std::string_view kNeedsGraphicalSession;
+// Followed by the failure's own words, in English.
+extern const std::string_view kStoppedAfterError;
+
 }  // namespace voice_types::catalogue

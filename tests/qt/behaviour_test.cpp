@@ -123,7 +123,10 @@ TEST(QtBehaviourTest, ReportingAFailureEndsTheEventLoopWithStatusOne) {
   QTimer::singleShot(0, [] { ReportFailureAndQuit("Option1(5) does not exist"); });
   ::testing::internal::CaptureStderr();
   const int status = QApplication::exec();
-  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "voice-types: Option1(5) does not exist\n");
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(),
+            "Програмата спря поради грешка. Стартирайте я отново.\n"
+            "The program stopped after an error. Start it again.\n"
+            "Подробности (details): Option1(5) does not exist\n");
   EXPECT_EQ(status, 1);
 }
 

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The voice-types developers
 # SPDX-License-Identifier: MIT
-# The real program: without a graphical session it says so in one line and exits 2; with one
-# it keeps running and writes nothing into a fresh home.
+# The real program: without a graphical session it says so, in Bulgarian and then in English,
+# and exits 2; with one it keeps running and writes nothing into a fresh home.
 set -euo pipefail
 program=$1
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -10,8 +10,11 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 status=0
 message=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" 2>&1) || status=$?
 [ "$status" -eq 2 ] || fail "without a display the status is $status, not 2"
-[ "$(printf '%s\n' "$message" | wc -l)" -eq 1 ] || fail "more than one line: $message"
-[[ "$message" == *"graphical session"* ]] || fail "unclear message: $message"
+[ "$(printf '%s\n' "$message" | sed -n 1p)" = \
+  "Гласови типове: нужна е графична среда (не е зададена нито DISPLAY, нито WAYLAND_DISPLAY)" ] &&
+  [ "$(printf '%s\n' "$message" | sed -n '2,$p')" = \
+  "voice-types: needs a graphical session (neither DISPLAY nor WAYLAND_DISPLAY is set)" ] ||
+  fail "unclear message: $message"
 
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT

@@ -5,8 +5,16 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
+
+#include "core/catalogue.h"
+#include "window/win32/win32_text.h"
 
 namespace {
+
+using voice_types::win32::Narrow;
+using voice_types::win32::Widen;
+namespace catalogue = voice_types::catalogue;
 
 // voice-types.exe lies beside the test program, unless VOICE_TYPES_PROGRAM names another
 // (the installed one).
@@ -38,11 +46,20 @@ TEST(Win32ProgramTest, VersionRecordSaysOnePointZero) {
   EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
   EXPECT_EQ(fixed->dwProductVersionLS, 0u);
 
-  for (const wchar_t* key : {L"\\StringFileInfo\\040204B0\\FileVersion",
-                             L"\\StringFileInfo\\040204B0\\ProductVersion"}) {
+  // What Explorer's properties and Task Manager show: the name in Bulgarian, the licence.
+  const std::wstring name = Widen(catalogue::kProgramName);
+  const std::pair<const wchar_t*, std::wstring> texts[] = {
+      {L"FileVersion", L"1.00"},
+      {L"ProductVersion", L"1.00"},
+      {L"FileDescription", name},
+      {L"ProductName", name},
+      {L"LegalCopyright", L"Copyright (c) 2026 The voice-types developers. MIT licence."}};
+  for (const auto& [key, expected] : texts) {
     wchar_t* text = nullptr;
-    ASSERT_TRUE(VerQueryValueW(data.data(), key, reinterpret_cast<void**>(&text), &length));
-    EXPECT_STREQ(text, L"1.00");
+    const std::wstring path = std::wstring(L"\\StringFileInfo\\040204B0\\") + key;
+    ASSERT_TRUE(
+        VerQueryValueW(data.data(), path.c_str(), reinterpret_cast<void**>(&text), &length));
+    EXPECT_EQ(text, expected) << Narrow(key);
   }
 }
 

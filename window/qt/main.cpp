@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <exception>
 
+#include "core/catalogue.h"
 #include "core/voice_selector.h"
 #include "window/qt/qt_control_port.h"
 #include "window/qt/qt_form.h"
@@ -41,9 +42,8 @@ int Run(QApplication& app) {
 
 int main(int argc, char** argv) {
   if (!HasGraphicalSession()) {
-    std::fputs(
-        "voice-types: needs a graphical session (neither DISPLAY nor WAYLAND_DISPLAY is set)\n",
-        stderr);
+    std::fwrite(voice_types::catalogue::kNeedsGraphicalSession.data(), 1,
+                voice_types::catalogue::kNeedsGraphicalSession.size(), stderr);
     return 2;
   }
   voice_types::qt::HoldTerminationSignals();

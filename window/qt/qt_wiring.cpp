@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <cstdio>
 
+#include "core/catalogue.h"
 #include "window/qt/qt_text.h"
 
 namespace voice_types::qt {
@@ -38,10 +39,11 @@ QtWiring::QtWiring(QtForm& form, VoiceSelector& selector, DeliveryGuard::Failure
 }
 
 void ReportFailureAndQuit(const std::string& message) {
-  std::fprintf(stderr, "voice-types: %s\n", message.c_str());
+  const std::string said = std::string(catalogue::kStoppedAfterError) + message;
+  std::fprintf(stderr, "%s\n", said.c_str());
   const QString platform = QGuiApplication::platformName();
   if (platform != QLatin1String("offscreen") && platform != QLatin1String("minimal")) {
-    QMessageBox::critical(nullptr, QStringLiteral("voice-types"), FromUtf8(message));
+    QMessageBox::critical(nullptr, FromUtf8(catalogue::kProgramName), FromUtf8(said));
   }
   QCoreApplication::exit(1);
 }

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "core/catalogue.h"
 #include "window/win32/win32_text.h"
 
 namespace voice_types::win32 {
@@ -28,8 +29,10 @@ void Win32Wiring::OnCommand(std::size_t slot, WORD code) {
 }
 
 void ReportFailureAndQuit(const std::string& message) {
-  std::fprintf(stderr, "voice-types: %s\n", message.c_str());
-  MessageBoxW(nullptr, Widen(message).c_str(), L"voice-types", MB_OK | MB_ICONERROR);
+  const std::string said = std::string(catalogue::kStoppedAfterError) + message;
+  std::fprintf(stderr, "%s\n", said.c_str());
+  MessageBoxW(nullptr, Widen(said).c_str(), Widen(catalogue::kProgramName).c_str(),
+              MB_OK | MB_ICONERROR);
   PostQuitMessage(1);
 }
 
