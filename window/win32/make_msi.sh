@@ -10,9 +10,9 @@
 # are SOURCE_DATE_EPOCH (else the last commit's time), the product code follows from the
 # upgrade code and the version, and the package code from the rest of the package.
 #
-#   make_msi.sh PROGRAM.exe ICON.ico SOURCE.wxs DISPLAY_NAME OUTPUT.msi
+#   make_msi.sh PROGRAM.exe ICON.ico SOURCE.wxs DISPLAY_NAME DESCRIPTION OUTPUT.msi
 set -euo pipefail
-program=$1 icon=$2 source=$3 name=$4 output=$5
+program=$1 icon=$2 source=$3 name=$4 description=$5 output=$6
 fail() { echo "make_msi.sh: $*" >&2; exit 1; }
 
 [ -s "$program" ] || fail "the program to package is missing or empty: $program"
@@ -37,9 +37,12 @@ touch -d "@$epoch" "$stage"/*
 property() { msiinfo export "$1" Property | sed -n "s/^$2\t//p" | tr -d '\r'; }
 printf '\r\n\r\n1251\t_ForceCodepage\r\n' >"$stage/_ForceCodepage.idt"
 msibuild "$stage/package.msi" -i "$stage/_ForceCodepage.idt"
+size=$(( ($(stat -c %s "$program") + 1023) / 1024 ))
 for update in "Property SET Value='$name' WHERE Property='ProductName'" \
+              "Property SET Value='$size' WHERE Property='ARPSIZE'" \
               "Directory SET DefaultDir='$name' WHERE Directory='INSTALLDIR'" \
-              "Shortcut SET Name='$name' WHERE Shortcut='ProgramShortcut'"; do
+              "Shortcut SET Name='$name' WHERE Shortcut='ProgramShortcut'" \
+              "Shortcut SET Description='$description' WHERE Shortcut='ProgramShortcut'"; do
   msibuild "$stage/package.msi" -q "UPDATE $update"
 done
 [ "$(property "$stage/package.msi" ProductName)" = "$name" ] || fail "the package did not take its name"
