@@ -9,19 +9,23 @@
 #   scripts/sign.sh DIST
 set -euo pipefail
 dist=$1
-root=$(cd "$(dirname "$0")/.." && pwd)
+fail() { echo "sign.sh: $*" >&2; exit 1; }
 if [ -n "${VOICE_TYPES_SIGN_P12:-}" ]; then
   certificate=$(mktemp)
-  trap 'rm -f "$certificate"' EXIT
+  trap 'rm -f "$certificate" "$dist"/*.signed' EXIT
   openssl pkcs12 -in "$VOICE_TYPES_SIGN_P12" -passin env:VOICE_TYPES_SIGN_PASSWORD -nokeys \
-    -out "$certificate" 2>/dev/null
-  homepage=$(sed -n 's/^set(VOICE_TYPES_HOMEPAGE "\(.*\)")/\1/p' "$root/CMakeLists.txt")
+    -out "$certificate" 2>/dev/null ||
+    fail "cannot open $VOICE_TYPES_SIGN_P12: not a PKCS#12 file, or VOICE_TYPES_SIGN_PASSWORD is wrong"
+  # The name and address the installer was built with.
+  property() { msiinfo export "$dist"/*.msi Property | sed -n "s/^$1\t//p" | tr -d '\r'; }
+  name=$(property ProductName) homepage=$(property ARPHELPLINK)
   for file in "$dist"/*.exe "$dist"/*.msi; do
     osslsigncode sign -pkcs12 "$VOICE_TYPES_SIGN_P12" -pass "${VOICE_TYPES_SIGN_PASSWORD:-}" \
-      -n "Гласови типове" -i "$homepage" -h sha256 -in "$file" -out "$file.signed" >/dev/null
+      -n "$name" -i "$homepage" -h sha256 -in "$file" -out "$file.signed" >/dev/null ||
+      fail "osslsigncode could not sign $file"
     mv "$file.signed" "$file"
     osslsigncode verify -CAfile "$certificate" -in "$file" >/dev/null ||
-      { echo "sign.sh: the signature of $file does not verify" >&2; exit 1; }
+      fail "the signature of $file does not verify"
   done
   echo "Signed, and the signatures verify: the .exe and the .msi."
 else
