@@ -198,8 +198,9 @@ mergeInto(LibraryManager.library, {
     voiceTypes.controls[slot].focus({preventScroll: true});
   },
 
-  // A new text node each time, so that the same line twice (the same group chosen again) is
-  // announced twice.
+  // A new text node each time, so that every line is a change that screen readers announce,
+  // also one that came before (the women's choice again after the men's). The same line
+  // never comes twice in a row: choosing the radio button already chosen reports nothing.
   vt_announce: function (line, lineLength) {
     document.getElementById("announce").replaceChildren(
       document.createTextNode(UTF8ToString(line, lineLength)));
