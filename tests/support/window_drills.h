@@ -17,7 +17,6 @@
 #include "tests/support/soak.h"
 #include "tests/support/worked_sequence.h"
 #include "window/form.h"
-#include "window/newest_line.h"
 
 namespace voice_types::testing {
 
@@ -28,6 +27,7 @@ template <class Window>
 void RunWorkedSequence(const std::vector<std::function<void(Window&)>>& actions) {
   constexpr bool kHears = requires(Window & w) { w.Heard(); };
   const std::vector<std::string> logs = WorkedSequenceLogs();
+  const std::vector<std::string> lines = WorkedSequenceLines();
   ASSERT_EQ(actions.size(), logs.size());
   Window window;
   EXPECT_EQ(window.ShownLog(), catalogue::kExerciseText);
@@ -40,7 +40,7 @@ void RunWorkedSequence(const std::vector<std::function<void(Window&)>>& actions)
     EXPECT_EQ(window.Log(), logs[step]);
     EXPECT_EQ(window.ShownLog(), logs[step]);
     if constexpr (kHears) {
-      EXPECT_EQ(window.Heard(), std::vector<std::string>{std::string(*NewestLine(logs[step]))});
+      EXPECT_EQ(window.Heard(), std::vector<std::string>{lines[step]});
     }
   }
   EXPECT_EQ(window.port.VoiceState(VoiceGroup::Female, 0), CheckState::Unchecked)

@@ -4,17 +4,30 @@
 
 namespace voice_types::testing {
 
+namespace {
+
+const std::string kWomen = "Избрано: Глас - жени";
+const std::string kAltoOn = "Новопосочен женски глас:  Алт";
+const std::string kAltoOff = "Демаркиран женски глас:  Алт";
+const std::string kSopranoOn = "Новопосочен женски глас:  Сопран";
+const std::string kMen = "Избрано: Глас - мъже";
+
+}  // namespace
+
 std::vector<std::string> WorkedSequenceLogs() {
-  const std::string women = "Избрано: Глас - жени\r\n";
-  const std::string alto_on = "Новопосочен женски глас:  Алт\r\n";
-  const std::string alto_off = "Демаркиран женски глас:  Алт\r\n";
-  const std::string soprano_on = "Новопосочен женски глас:  Сопран\r\n";
+  const std::string women = kWomen + "\r\n";
+  const std::string alto_on = kAltoOn + "\r\n";
+  const std::string alto_off = kAltoOff + "\r\n";
   return {women,
           women + alto_on,
           women + alto_on + alto_off,
-          women + alto_on + alto_off + soprano_on,
-          "Избрано: Глас - мъже\r\n",
+          women + alto_on + alto_off + kSopranoOn + "\r\n",
+          kMen + "\r\n",
           women};
+}
+
+std::vector<std::string> WorkedSequenceLines() {
+  return {kWomen, kAltoOn, kAltoOff, kSopranoOn, kMen, kWomen};
 }
 
 }  // namespace voice_types::testing

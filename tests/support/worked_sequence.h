@@ -11,5 +11,7 @@ namespace voice_types::testing {
 
 // The exact log after each of the six steps.
 std::vector<std::string> WorkedSequenceLogs();
+// The line each step writes, as screen readers hear it: no line break.
+std::vector<std::string> WorkedSequenceLines();
 
 }  // namespace voice_types::testing

@@ -21,6 +21,11 @@ property() { msiinfo export "$1" Property | sed -n "s/^$2\t//p" | tr -d '\r'; }
 [ "$(property "$msi" ProductVersion)" = 1.0.0.0 ] || fail "version"
 [ "$(property "$msi" Manufacturer)" = "The voice-types developers" ] || fail "manufacturer"
 [ "$(property "$msi" UpgradeCode)" = "{cb9a2d73-beb5-44ca-8b16-e66b762449c5}" ] || fail "upgrade code"
+[ "$(property "$msi" ProductLanguage)" = 1026 ] || fail "language $(property "$msi" ProductLanguage)"
+[ "$(msiinfo suminfo "$msi" | sed -n 's/^Template: //p')" = "x64;1026" ] ||
+  fail "summary template $(msiinfo suminfo "$msi" | sed -n 's/^Template: //p')"
+[ "$(msiinfo suminfo "$msi" | sed -n 's/^Comments: //p')" = \
+  "Copyright (c) 2026 The voice-types developers. MIT licence." ] || fail "no licence in the summary"
 [ "$(property "$msi" ARPPRODUCTICON)" = program.ico ] || fail "icon property"
 msiinfo export "$msi" File | grep -q $'^ProgramFile\t.*voice-types.exe\t'"$(stat -c %s "$program")" ||
   fail "file table: $(msiinfo export "$msi" File)"
