@@ -10,13 +10,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 rounds=${1:-20}
-cmake --build build/main --target voice-types baseline_empty baseline_direct x_probe fake_portal \
-  >/dev/null
+cmake --build build/main --target voice-types baseline_empty baseline_direct x_probe >/dev/null
 if [ "${2:-}" = portal ] && [ -z "${VOICE_TYPES_BENCH_BUS:-}" ]; then
   exec env VOICE_TYPES_BENCH_BUS=1 dbus-run-session -- "$0" "$rounds" portal
 fi
 if [ -n "${VOICE_TYPES_BENCH_BUS:-}" ]; then
-  coproc portal { exec build/main/tests/qt/fake_portal; }
+  coproc portal { exec tests/qt/fake_portal.py; }
   read -r _ <&"${portal[0]}"
 fi
 for tool in Xvfb:xvfb /usr/bin/time:time; do

@@ -25,8 +25,8 @@ packages=(
   reuse lintian
   # the desktop test: X11 properties, and a headless Wayland compositor with Qt's plugin
   x11-utils weston qt6-wayland
-  # the contrast test: a private session bus for a fake desktop portal
-  dbus-daemon
+  # the contrast test: a private session bus, and a fake desktop portal on it
+  dbus-daemon python3-dbus python3-gi
   # the web edition, and the three browser engines its tests drive: Chromium through
   # chromedriver, WebKitGTK through its WebDriver, Firefox ESR over WebDriver BiDi
   emscripten nodejs chromium chromium-driver python3-selenium python3-pil

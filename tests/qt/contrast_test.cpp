@@ -14,6 +14,7 @@
 #include "tests/qt/qt_window.h"
 #include "tests/support/painted_colours.h"
 #include "window/paint.h"
+#include "window/qt/qt_colours.h"
 
 namespace voice_types::qt {
 namespace {
@@ -47,18 +48,10 @@ class FakePortal {
   QProcess process_;
 };
 
-form::Rgb ToRgb(const QColor& colour) {
-  return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
-          static_cast<std::uint8_t>(colour.blue())};
-}
-
-constexpr QPalette::ColorRole kPairs[][2] = {{QPalette::Window, QPalette::WindowText},
-                                             {QPalette::Base, QPalette::Text},
-                                             {QPalette::Button, QPalette::ButtonText}};
-
 QPalette Palette(const std::array<QRgb, 6>& colours) {
   QPalette palette = QApplication::palette();
-  for (std::size_t i = 0; i < 6; ++i) palette.setColor(kPairs[i / 2][i % 2], QColor(colours[i]));
+  for (std::size_t i = 0; i < 6; ++i)
+    palette.setColor(kPalettePairs[i / 2][i % 2], QColor(colours[i]));
   return palette;
 }
 
@@ -75,13 +68,14 @@ voice_types::testing::Painted Expected(const form::ControlSpec& control, Contras
                                                     control.kind == ControlKind::CheckBox)
                        ? 2
                        : 0;
-  for (const auto& each : kPairs) {
+  for (const auto& each : kPalettePairs) {
     if (contrast == Contrast::More &&
         form::ContrastRatio(ToRgb(palette.color(each[0])), ToRgb(palette.color(each[1]))) < 7) {
       return {form::kWhite, form::kBlack};
     }
   }
-  return {ToRgb(palette.color(kPairs[pair][0])), ToRgb(palette.color(kPairs[pair][1]))};
+  return {ToRgb(palette.color(kPalettePairs[pair][0])),
+          ToRgb(palette.color(kPalettePairs[pair][1]))};
 }
 
 // The lowest contrast drawn; every shown control checked against what it must show.

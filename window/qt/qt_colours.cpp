@@ -9,15 +9,6 @@ namespace {
 
 QColor ToColor(form::Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 
-form::Rgb ToRgb(const QColor& colour) {
-  return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
-          static_cast<std::uint8_t>(colour.blue())};
-}
-
-constexpr QPalette::ColorRole kPairs[][2] = {{QPalette::Window, QPalette::WindowText},
-                                             {QPalette::Base, QPalette::Text},
-                                             {QPalette::Button, QPalette::ButtonText}};
-
 // A widget's own palette holds only the roles given here, or all of them where the
 // platform's will not do; the rest it takes from the platform as the platform changes.
 QPalette PaletteFor(const QWidget& widget, const form::Paint& paint,
@@ -37,12 +28,17 @@ QPalette PaletteFor(const QWidget& widget, const form::Paint& paint,
 
 }  // namespace
 
+form::Rgb ToRgb(const QColor& colour) {
+  return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
+          static_cast<std::uint8_t>(colour.blue())};
+}
+
 std::optional<QPalette> ContrastPalette(const QPalette& platform) {
-  for (const auto& pair : kPairs) {
+  for (const auto& pair : kPalettePairs) {
     if (form::ContrastRatio(ToRgb(platform.color(pair[0])), ToRgb(platform.color(pair[1]))) <
         form::kEnhancedContrast) {
       QPalette palette(ToColor(form::kBlack), ToColor(form::kWhite));
-      for (const auto& each : kPairs) {
+      for (const auto& each : kPalettePairs) {
         palette.setColor(each[0], ToColor(form::kWhite));
         palette.setColor(each[1], ToColor(form::kBlack));
       }

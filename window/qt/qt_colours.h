@@ -15,6 +15,14 @@
 
 namespace voice_types::qt {
 
+// The palette's pairs of background and text: a window's, a field's, a button's.
+inline constexpr QPalette::ColorRole kPalettePairs[][2] = {
+    {QPalette::Window, QPalette::WindowText},
+    {QPalette::Base, QPalette::Text},
+    {QPalette::Button, QPalette::ButtonText}};
+
+form::Rgb ToRgb(const QColor& colour);
+
 // Black on white where one of the platform's text and background pairs falls short of 7:1;
 // nothing where the platform's palette serves as it is.
 std::optional<QPalette> ContrastPalette(const QPalette& platform);
