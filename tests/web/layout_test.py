@@ -21,7 +21,6 @@ VIEWPORTS = [(461, 345, "desktop"), (320, 256, "phone"), (360, 640, "phone"),
              (844, 390, "phone"), (768, 1024, "tablet"), (1920, 1080, "desktop")]
 
 
-
 def blur(shot, rect):
     """How soft the text in a rect is drawn: pixels part-way between its ink and its
     background for each pixel of full ink. Text drawn at its size gives well under 1; a
