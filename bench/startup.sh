@@ -6,7 +6,7 @@
 # ROUNDS times (default 20), in rotating order; prints medians and ratios to the direct one.
 # With "portal" after ROUNDS, all run on a session bus of their own with a desktop portal on
 # it, as in a desktop session (the portal asks for no more contrast).
-# Needs build/main (scripts/test.sh or scripts/run.sh builds it).
+# Needs build/main (scripts/test.sh main builds it).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 rounds=${1:-20}

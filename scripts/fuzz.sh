@@ -7,10 +7,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 
-scripts/setup.sh
-CC=clang CXX=clang++ cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-  -DVOICE_TYPES_CORE_ONLY=ON -DVOICE_TYPES_SANITIZE=ON -DVOICE_TYPES_FUZZ=ON >/dev/null
-cmake --build build/sanitize --target selector_fuzz
+scripts/setup.sh test
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize --target selector_fuzz
 mkdir -p build/fuzz-corpus build/fuzz-crashes
 build/sanitize/tests/fuzz/selector_fuzz -max_total_time="$seconds" -print_final_stats=1 \
   -artifact_prefix=build/fuzz-crashes/ build/fuzz-corpus tests/fuzz/corpus

@@ -32,16 +32,15 @@ scripts/setup.sh
 SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct)}
 export SOURCE_DATE_EPOCH TZ=UTC LC_ALL=C.UTF-8
 umask 022
-version=$(sed -n 's/^project(voice-types VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
-release=(-G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF)
 
-cmake -S . -B "$build/win32" "${release[@]}" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
+cmake --preset release-windows -B "$build/win32" >/dev/null
 cmake --build "$build/win32" --target voice-types msi
-emcmake cmake -S . -B "$build/web" "${release[@]}" >/dev/null
+cmake --preset release-web -B "$build/web" >/dev/null
 cmake --build "$build/web" --target voice-types
-cmake -S . -B "$build/main" "${release[@]}" >/dev/null
+cmake --preset release-linux -B "$build/main" >/dev/null
 cmake --build "$build/main"
 (cd "$build/main" && cpack -G DEB -B "$PWD/package" >/dev/null)
+version=$(cat "$build/main/version.txt")
 
 rm -rf "$dist"
 mkdir -p "$dist"
