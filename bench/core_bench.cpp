@@ -9,8 +9,8 @@ namespace {
 
 using voice_types::ControlIndex;
 using voice_types::VoiceGroup;
-using voice_types::testing::Session;
-using voice_types::testing::ToggleEvents;
+using voice_types::tests::Session;
+using voice_types::tests::ToggleEvents;
 
 Session Started(ToggleEvents events) {
   Session session(events);

@@ -13,7 +13,7 @@ namespace {
 
 using voice_types::Text;
 using voice_types::VoiceGroup;
-using voice_types::qt::testing::QtWindow;
+using voice_types::qt::tests::QtWindow;
 
 // A log of `lines` lines as the program writes them.
 Text LogOf(std::int64_t lines) {

@@ -40,7 +40,7 @@ for ((round = 0; round < rounds; ++round)); do
   for ((i = 0; i < 3; ++i)); do
     name=${names[(round + i) % 3]}
     memory=$(mktemp)
-    line=$(build/main/bench/x_probe 365 22 "${colour[$name]}" -- \
+    line=$(build/main/tests/qt/x_probe 365 22 "${colour[$name]}" -- \
       /usr/bin/time -f %M -o "$memory" "${program[$name]}" 2>/dev/null)
     echo "$name $line rss_kb=$(cat "$memory")" >>"$results"
     rm -f "$memory"

@@ -17,7 +17,7 @@ namespace {
 
 using voice_types::Text;
 using voice_types::VoiceGroup;
-using voice_types::win32::testing::Win32Window;
+using voice_types::win32::tests::Win32Window;
 
 double Seconds() {
   LARGE_INTEGER frequency;

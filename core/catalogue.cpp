@@ -2,6 +2,12 @@
 // SPDX-License-Identifier: MIT
 #include "core/catalogue.h"
 
+// The build sets the publisher's address once for every edition; a plain compiler call gets
+// the default.
+#ifndef VOICE_TYPES_PUBLISHER_ADDRESS
+#define VOICE_TYPES_PUBLISHER_ADDRESS "www.example.org"
+#endif
+
 namespace voice_types::catalogue {
 namespace {
 

@@ -1,6 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The voice-types developers
 // SPDX-License-Identifier: MIT
 // Every fixed text the program shows or writes. UTF-8; CR LF is the one line break.
+// The web page's own messages live in the page, not here: the browser check and the failure
+// message in window/web/page_start.js and the line shown without JavaScript in
+// window/web/shell.html.in, because they must show where the program itself cannot run.
 #pragma once
 
 #include <array>

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "window/form.h"
 
+#include <stdexcept>
 #include <string>
 
 #include "core/catalogue.h"
@@ -148,6 +149,22 @@ std::size_t TitleSlot() { return SlotOf(kLabelArray, 0); }
 std::optional<VoiceGroup> VoiceGroupOf(const ControlSpec& control) {
   if (control.kind != CheckBox) return std::nullopt;
   return control.array == VoiceArrayName(Female) ? Female : Male;
+}
+
+std::string_view NameOf(ControlKind kind) {
+  switch (kind) {
+    case TextBox:
+      return "textbox";
+    case Label:
+      return "label";
+    case RadioButton:
+      return "radio";
+    case CheckBox:
+      return "checkbox";
+    case ListBox:
+      return "listbox";
+  }
+  throw std::logic_error("unknown control kind");
 }
 
 }  // namespace voice_types::form

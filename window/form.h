@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The voice-types developers
 // SPDX-License-Identifier: MIT
 // The window as data: its fifteen controls in tab order, with place, size and colour in
-// twips and RGB. Both front ends render this one table; neither repeats a number of it.
+// twips and RGB. Every front end renders this one table; none repeats a number of it.
 #pragma once
 
 #include <array>
@@ -75,6 +75,10 @@ std::size_t VoiceSlot(VoiceGroup group, ControlIndex box);
 std::size_t LogSlot();
 // The label that names the window, the title of its page where there is one.
 std::size_t TitleSlot();
+
+// The kind's name where a control is described as text: "textbox", "label", "radio",
+// "checkbox", "listbox".
+std::string_view NameOf(ControlKind kind);
 
 // The group whose boxes form this control's array, if it is a voice check box.
 std::optional<VoiceGroup> VoiceGroupOf(const ControlSpec& control);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 namespace voice_types::form {
 namespace {
@@ -40,6 +41,18 @@ Paint PaintOf(const ControlSpec& control, Contrast contrast) {
   const Pair pair = PairOf(control.kind);
   if (contrast == Contrast::More) return {pair, std::nullopt};
   return {pair, control.background};
+}
+
+std::string_view NameOf(Pair pair) {
+  switch (pair) {
+    case Pair::Window:
+      return "window";
+    case Pair::Field:
+      return "field";
+    case Pair::Button:
+      return "button";
+  }
+  throw std::logic_error("unknown colour pair");
 }
 
 Paint WindowPaint(Contrast contrast) {

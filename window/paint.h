@@ -7,6 +7,7 @@
 #pragma once
 
 #include <optional>
+#include <string_view>
 
 #include "window/form.h"
 
@@ -18,6 +19,9 @@ enum class Contrast { Default, More };
 // The platform's pairs of background and text colour: a window's, an input field's (text
 // boxes and lists), and a button's.
 enum class Pair { Window, Field, Button };
+
+// The pair's name where a control is described as text: "window", "field", "button".
+std::string_view NameOf(Pair pair);
 
 struct Paint {
   Pair pair;                      // the platform's pair, where no table colour is given

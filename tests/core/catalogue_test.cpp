@@ -10,7 +10,7 @@
 namespace voice_types {
 namespace {
 
-using testing::DecodeUtf8;
+using tests::DecodeUtf8;
 
 constexpr char32_t kEnDash = U'\u2013';
 

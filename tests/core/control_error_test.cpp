@@ -10,8 +10,8 @@
 namespace voice_types {
 namespace {
 
-using testing::Session;
-using testing::ToggleEvents;
+using tests::Session;
+using tests::ToggleEvents;
 
 struct MisuseCase {
   const char* message;

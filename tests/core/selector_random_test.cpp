@@ -10,9 +10,9 @@
 namespace voice_types {
 namespace {
 
-using testing::ReferenceModel;
-using testing::Session;
-using testing::ToggleEvents;
+using tests::ReferenceModel;
+using tests::Session;
+using tests::ToggleEvents;
 
 // Compares every control a user can see, and the log, with the model.
 void ExpectMatches(Session& session, const ReferenceModel& model) {

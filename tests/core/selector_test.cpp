@@ -13,8 +13,8 @@
 namespace voice_types {
 namespace {
 
-using testing::Session;
-using testing::ToggleEvents;
+using tests::Session;
+using tests::ToggleEvents;
 
 constexpr VoiceGroup kF = VoiceGroup::Female;
 constexpr VoiceGroup kM = VoiceGroup::Male;
@@ -72,7 +72,7 @@ TEST_P(SelectorTest, WorkedSequenceGivesTheExactLog) {
       [](Session& s) { s.Click(kF, 2); }, [](Session& s) { s.Click(kF, 0); },
       [](Session& s) { s.Choose(1); },    [](Session& s) { s.Choose(0); },
   };
-  const std::vector<std::string> logs = testing::WorkedSequenceLogs();
+  const std::vector<std::string> logs = tests::WorkedSequenceLogs();
   const std::string female = "F0 F1 F2 F3";
   const std::vector<std::string> shown = {female, female, female, female, "M0 M1 M2 M3", female};
   EXPECT_EQ(Shown(), "");

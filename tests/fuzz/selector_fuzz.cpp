@@ -17,8 +17,8 @@ using voice_types::CheckState;
 using voice_types::ControlError;
 using voice_types::ControlIndex;
 using voice_types::VoiceGroup;
-using voice_types::testing::Session;
-using voice_types::testing::ToggleEvents;
+using voice_types::tests::Session;
+using voice_types::tests::ToggleEvents;
 
 class Bytes {
  public:

@@ -6,73 +6,17 @@
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QTimer>
-#include <functional>
 
 #include "core/catalogue.h"
 #include "tests/qt/qt_window.h"
-#include "tests/support/reference_model.h"
 #include "tests/support/window_drills.h"
 
 namespace voice_types::qt {
 namespace {
 
-using testing::ExpectMatches;
-using testing::QtWindow;
-using voice_types::testing::ReferenceModel;
+using tests::QtWindow;
 
 constexpr VoiceGroup kF = VoiceGroup::Female;
-constexpr VoiceGroup kM = VoiceGroup::Male;
-
-using Action = std::function<void(QtWindow&)>;
-
-TEST(QtBehaviourTest, WorkedSequenceClickedWithTheMouse) {
-  const auto option = [](ControlIndex index) -> Action {
-    return [index](QtWindow& w) { w.Click(w.form.Option(index)); };
-  };
-  const auto voice = [](ControlIndex box) -> Action {
-    return [box](QtWindow& w) { w.Click(w.form.Voice(kF, box)); };
-  };
-  voice_types::testing::RunWorkedSequence<QtWindow>(
-      {option(0), voice(2), voice(2), voice(0), option(1), option(0)});
-}
-
-TEST(QtBehaviourTest, WorkedSequenceThroughTheKeyboard) {
-  const auto keys = [](std::vector<Qt::Key> presses) -> Action {
-    return [presses](QtWindow& w) {
-      for (Qt::Key key : presses) w.Key(key);
-    };
-  };
-  using enum Qt::Key;
-  voice_types::testing::RunWorkedSequence<QtWindow>({
-      keys({Key_Tab, Key_Space}),                    // from the log to women, select
-      keys({Key_Tab, Key_Tab, Key_Tab, Key_Space}),  // to alto, check
-      keys({Key_Space}),                             // uncheck
-      keys({Key_Backtab, Key_Backtab, Key_Space}),   // back to soprano, check
-      keys({Key_Backtab, Key_Right}),                // to the radio group, arrow to men
-      keys({Key_Left}),                              // arrow back to women
-  });
-}
-
-TEST(QtBehaviourTest, SwitchingGroupsClearsCheckedBoxesWithoutALine) {
-  voice_types::testing::SwitchGroupsCheckingEveryBox<QtWindow>();
-}
-
-TEST(QtBehaviourTest, ALongLogStaysIntactAndStillAppends) {
-  QtWindow window;
-  ReferenceModel model;
-  window.Click(window.form.Option(1));
-  model.Choose(kM);
-  for (int i = 0; i < 20000; ++i) {
-    const auto box = static_cast<ControlIndex>(i % kVoicesPerGroup);
-    window.form.Voice(kM, box).click();
-    model.Toggle(kM, box);
-  }
-  ExpectMatches(window, model);
-  window.Click(window.form.Voice(kM, 3));
-  model.Toggle(kM, 3);
-  ExpectMatches(window, model);
-  EXPECT_EQ(window.form.Log().document()->blockCount(), 20002 + 1);
-}
 
 TEST(QtBehaviourTest, TheNewestLineIsInViewWithTheCaretAfterIt) {
   QtWindow window;
@@ -110,17 +54,8 @@ TEST(QtBehaviourTest, OneClickOnARadioButtonResetsTheLogOnce) {
   }
 }
 
-TEST(QtBehaviourTest, AFailingHandlerIsReportedOnceAndStopsDelivery) {
-  QtWindow window;
-  window.wiring.Deliver([] { throw ControlError("Check1(9) does not exist"); });
-  window.Click(window.form.Option(0));
-  const std::vector<std::string> expected = {"Check1(9) does not exist"};
-  EXPECT_EQ(window.failures, expected);
-  EXPECT_EQ(window.Log(), catalogue::kExerciseText) << "nothing delivered after the failure";
-}
-
 TEST(QtBehaviourTest, ReportingAFailureEndsTheEventLoopWithStatusOne) {
-  QTimer::singleShot(0, [] { ReportFailureAndQuit("Option1(5) does not exist"); });
+  QTimer::singleShot(0, [] { ReportFailure("Option1(5) does not exist"); });
   ::testing::internal::CaptureStderr();
   const int status = QApplication::exec();
   EXPECT_EQ(::testing::internal::GetCapturedStderr(),
@@ -132,3 +67,7 @@ TEST(QtBehaviourTest, ReportingAFailureEndsTheEventLoopWithStatusOne) {
 
 }  // namespace
 }  // namespace voice_types::qt
+
+namespace voice_types::tests {
+INSTANTIATE_TYPED_TEST_SUITE_P(Qt, WindowDrill, qt::tests::QtWindow);
+}  // namespace voice_types::tests

@@ -13,6 +13,7 @@
 
 #include "tests/qt/qt_window.h"
 #include "tests/support/painted_colours.h"
+#include "tests/support/window_checks.h"
 #include "window/paint.h"
 #include "window/qt/qt_colours.h"
 
@@ -21,7 +22,7 @@ namespace {
 
 using form::Contrast;
 using form::ControlKind;
-using testing::QtWindow;
+using tests::QtWindow;
 
 class FakePortal {
  public:
@@ -58,8 +59,8 @@ QPalette Palette(const std::array<QRgb, 6>& colours) {
 // What a control must show: the table's colours under black text by default (text boxes
 // and the list in the palette's field pair); with more contrast the palette's own pairs
 // (window, field, button), or black on white where one of them falls short of 7:1.
-voice_types::testing::Painted Expected(const form::ControlSpec& control, Contrast contrast,
-                                       const QPalette& palette) {
+voice_types::tests::Painted Expected(const form::ControlSpec& control, Contrast contrast,
+                                     const QPalette& palette) {
   if (contrast == Contrast::Default && control.background) {
     return {*control.background, form::kBlack};
   }
@@ -86,7 +87,7 @@ double ExpectPainted(QtWindow& window, Contrast contrast, const QPalette& palett
     if (!widget.isVisible()) continue;
     SCOPED_TRACE(widget.objectName().toStdString());
     const QImage shot = widget.grab().toImage();
-    const auto painted = voice_types::testing::PaintedColours(
+    const auto painted = voice_types::tests::PaintedColours(
         [&shot](int x, int y) { return ToRgb(shot.pixelColor(x, y)); }, shot.width(), shot.height(),
         form::kControls[slot].kind);
     const auto wanted = Expected(form::kControls[slot], contrast, palette);
@@ -126,7 +127,7 @@ TEST(QtContrastTest, FollowsThePortalUnderLightDarkAndLowContrastPalettes) {
     window.ClickSlot(form::OptionSlot(0));
     window.ClickSlot(form::VoiceSlot(VoiceGroup::Female, 2));
     const std::string log = window.Log();
-    const std::size_t focused = window.FocusedSlot();
+    const std::size_t focused = voice_types::tests::FocusedSlot(window);
     // What the portal says at start, then the user's switches, one key at a time: either key
     // asks for more contrast.
     bool appearance = row.portal.contains("contrast=1");
@@ -147,7 +148,7 @@ TEST(QtContrastTest, FollowsThePortalUnderLightDarkAndLowContrastPalettes) {
       std::printf("%s, %s: lowest contrast %.2f:1\n", row.name, *change ? change : "at start",
                   lowest);
       EXPECT_EQ(window.Log(), log);
-      EXPECT_EQ(window.FocusedSlot(), focused);
+      EXPECT_EQ(voice_types::tests::FocusedSlot(window), focused);
     }
   }
   QApplication::setPalette(light);

@@ -25,9 +25,11 @@ Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$scratch/display" 2>/dev
 server=$!
 for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(cat "$scratch/display")
-env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" &
+# Qt's own options are none of the program's: the caption stays.
+env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" -qwindowtitle other &
 running=$!
-window=$(xdotool search --sync --onlyvisible --name 'example\.org' | head -n 1)
+window=$(timeout 20 xdotool search --sync --onlyvisible --name 'example\.org' | head -n 1 || true)
+[ -n "$window" ] || fail "no window with the publisher's caption: $(xdotool search --name .)"
 class=$(xprop -id "$window" WM_CLASS)
 [[ "$class" == *", \"$wm_class\"" ]] || fail "WM_CLASS $class, entry says $wm_class"
 # flags, functions, decorations: no resizing (function 2, frame 4), no maximise (16, button 64)

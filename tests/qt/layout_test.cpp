@@ -18,7 +18,7 @@ namespace voice_types::qt {
 namespace {
 
 using form::ControlKind;
-using testing::QtWindow;
+using tests::QtWindow;
 
 QRect Pixels(form::Twips place) {
   return QRect(place.left / 15, place.top / 15, place.width / 15, place.height / 15);

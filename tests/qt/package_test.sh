@@ -2,9 +2,11 @@
 # SPDX-FileCopyrightText: 2026 The voice-types developers
 # SPDX-License-Identifier: MIT
 # Installs the build into a scratch root and makes the Debian package, checking what a
-# desktop and a software centre read.
+# desktop and a software centre read. Given the SOURCE_DATE_EPOCH the build was configured
+# with, the release's day is that epoch's, not the clock's.
+#   package_test.sh BUILD_DIR [EPOCH]
 set -euo pipefail
-build=$1
+build=$1 epoch=${2:-}
 fail() { echo "FAIL: $*" >&2; exit 1; }
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
@@ -39,4 +41,6 @@ release=$(zcat "$share/doc/voice-types/changelog.gz" | sed -n '1s/^voice-types (
 day=$(date -u -d "$(zcat "$share/doc/voice-types/changelog.gz" | sed -n 's/^ -- .*>  //p')" +%F)
 grep -q "<release version=\"$release\" date=\"$day\">" "$share/metainfo/$id.metainfo.xml" ||
   fail "changelog $release of $day, metainfo $(grep '<release ' "$share/metainfo/$id.metainfo.xml")"
+[ -z "$epoch" ] || [ "$day" = "$(date -u -d "@$epoch" +%F)" ] ||
+  fail "released on $day, not on the day of SOURCE_DATE_EPOCH $epoch"
 echo "ok: installed tree and $(basename "$deb") ($(stat -c %s "$deb") bytes), lintian clean"

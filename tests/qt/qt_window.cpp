@@ -13,7 +13,7 @@
 
 #include "tests/support/soak.h"
 
-namespace voice_types::qt::testing {
+namespace voice_types::qt::tests {
 namespace {
 
 // The log's inserts as Qt hands them to its AT-SPI bridge, which sends each on the bus
@@ -37,8 +37,9 @@ void Listen(QObject* log) {
 
 }  // namespace
 
-QtWindow::QtWindow() {
-  wiring.Deliver([this] { selector.OnWindowLoaded(); });
+QtWindow::QtWindow()
+    : QtProgram([this](const std::string& message) { failures.push_back(message); }) {
+  Start();
   form.Window().show();
   form.Window().activateWindow();
   if (!QTest::qWaitForWindowExposed(&form.Window())) failures.push_back("window not exposed");
@@ -67,8 +68,8 @@ void QtWindow::Key(Qt::Key key) {
   QTest::keyClick(target != nullptr ? target : &form.Window(), key);
 }
 
-void QtWindow::Press(voice_types::testing::SoakKey key) {
-  using voice_types::testing::SoakKey;
+void QtWindow::Press(voice_types::tests::SoakKey key) {
+  using voice_types::tests::SoakKey;
   static const std::map<SoakKey, Qt::Key> kKeys = {
       {SoakKey::Space, Qt::Key_Space},     {SoakKey::Tab, Qt::Key_Tab},
       {SoakKey::Backtab, Qt::Key_Backtab}, {SoakKey::Left, Qt::Key_Left},
@@ -87,24 +88,4 @@ std::string QtWindow::ShownLog() {
   return crlf;
 }
 
-void ExpectMatches(QtWindow& window, const voice_types::testing::ReferenceModel& model) {
-  for (VoiceGroup group : kVoiceGroups) {
-    for (ControlIndex box = 0; box < kVoicesPerGroup; ++box) {
-      QCheckBox& check = window.form.Voice(group, box);
-      EXPECT_EQ(check.isVisible(), model.Visible(group, box)) << check.objectName().toStdString();
-      EXPECT_EQ(check.isChecked(), model.Checked(group, box)) << check.objectName().toStdString();
-    }
-  }
-  EXPECT_EQ(window.Log(), model.Log());
-  EXPECT_EQ(window.ShownLog(), model.Log());
-  EXPECT_TRUE(window.failures.empty());
-}
-
-std::size_t QtWindow::FocusedSlot() const {
-  for (std::size_t slot = 0; slot < form::kControlCount; ++slot) {
-    if (&form.Control(slot) == QApplication::focusWidget()) return slot;
-  }
-  return voice_types::testing::kNoSlot;
-}
-
-}  // namespace voice_types::qt::testing
+}  // namespace voice_types::qt::tests

@@ -1,22 +1,24 @@
 // SPDX-FileCopyrightText: 2026 The voice-types developers
 // SPDX-License-Identifier: MIT
-// The real Linux window, wired and shown as the program shows it, for tests to drive.
+// The real Linux program, assembled and shown as main.cpp does, for tests to drive.
 #pragma once
 
+#include <QApplication>
 #include <QTest>
 #include <string>
 #include <vector>
 
-#include "core/voice_selector.h"
-#include "tests/support/reference_model.h"
 #include "tests/support/soak.h"
+#include "window/program.h"
 #include "window/qt/qt_control_port.h"
 #include "window/qt/qt_form.h"
 #include "window/qt/qt_wiring.h"
 
-namespace voice_types::qt::testing {
+namespace voice_types::qt::tests {
 
-struct QtWindow {
+using QtProgram = Program<QtForm, QtControlPort, QtWiring>;
+
+struct QtWindow : QtProgram {
   QtWindow();
   ~QtWindow();
 
@@ -24,9 +26,11 @@ struct QtWindow {
   void Click(QAbstractButton& button);
   void ClickSlot(std::size_t slot) { Click(static_cast<QAbstractButton&>(form.Control(slot))); }
   void Key(Qt::Key key);
-  void Press(voice_types::testing::SoakKey key);
-  // The form slot of the control that has the keyboard focus.
-  std::size_t FocusedSlot() const;
+  void Press(voice_types::tests::SoakKey key);
+  bool Shown(std::size_t slot) const { return form.Control(slot).isVisible(); }
+  bool HasFocus(std::size_t slot) const {
+    return &form.Control(slot) == QApplication::focusWidget();
+  }
   std::string Log() const { return std::string(port.LogText().View()); }
   // What the log box shows, line breaks as CR LF.
   std::string ShownLog();
@@ -35,15 +39,13 @@ struct QtWindow {
   // bus carries it in two pieces, the prefix and then the voice).
   std::vector<std::string> Heard();
 
-  QtForm form;
-  QtControlPort port{form};
-  VoiceSelector selector{port};
+  // Selecting the radio button that is already selected reports nothing in Qt, and an arrow
+  // chooses only when it leaves the selected radio button.
+  static constexpr int kSoakActions = 20000;
+  static constexpr voice_types::tests::SoakRules kSoakRules{
+      voice_types::tests::ArrowOntoRadio::kFromSelectedRadio};
+
   std::vector<std::string> failures;
-  QtWiring wiring{form, selector,
-                  [this](const std::string& message) { failures.push_back(message); }};
 };
 
-// Every box's visibility and state, and the log both as the port gives it and as shown.
-void ExpectMatches(QtWindow& window, const voice_types::testing::ReferenceModel& model);
-
-}  // namespace voice_types::qt::testing
+}  // namespace voice_types::qt::tests

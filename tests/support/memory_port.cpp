@@ -4,7 +4,7 @@
 
 #include "core/catalogue.h"
 
-namespace voice_types::testing {
+namespace voice_types::tests {
 
 void PrintTo(ToggleEvents events, std::ostream* out) {
   *out << (events == ToggleEvents::kRaised ? "raising port" : "silent port");
@@ -100,4 +100,4 @@ void Session::Deliver(VoiceGroup group, ControlIndex box) {
   DeliverVoiceToggled(selector, group, box);
 }
 
-}  // namespace voice_types::testing
+}  // namespace voice_types::tests

@@ -12,7 +12,7 @@
 #include "core/control_port.h"
 #include "core/voice_selector.h"
 
-namespace voice_types::testing {
+namespace voice_types::tests {
 
 enum class ToggleEvents { kRaised, kNotRaised };
 void PrintTo(ToggleEvents events, std::ostream* out);
@@ -76,4 +76,4 @@ struct Session {
   VoiceSelector selector;
 };
 
-}  // namespace voice_types::testing
+}  // namespace voice_types::tests

@@ -4,7 +4,7 @@
 
 #include "window/paint.h"
 
-namespace voice_types::testing {
+namespace voice_types::tests {
 
 Painted PaintedColours(const std::function<form::Rgb(int x, int y)>& pixel, int width, int height,
                        form::ControlKind kind) {
@@ -26,4 +26,4 @@ Painted PaintedColours(const std::function<form::Rgb(int x, int y)>& pixel, int 
   return painted;
 }
 
-}  // namespace voice_types::testing
+}  // namespace voice_types::tests

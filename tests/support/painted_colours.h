@@ -8,7 +8,7 @@
 
 #include "window/form.h"
 
-namespace voice_types::testing {
+namespace voice_types::tests {
 
 struct Painted {
   form::Rgb background;
@@ -21,4 +21,4 @@ struct Painted {
 Painted PaintedColours(const std::function<form::Rgb(int x, int y)>& pixel, int width, int height,
                        form::ControlKind kind);
 
-}  // namespace voice_types::testing
+}  // namespace voice_types::tests

@@ -6,7 +6,7 @@
 
 #include "core/catalogue.h"
 
-namespace voice_types::testing {
+namespace voice_types::tests {
 namespace {
 
 std::size_t At(VoiceGroup group) { return static_cast<std::size_t>(group); }
@@ -43,4 +43,4 @@ bool ReferenceModel::Checked(VoiceGroup group, ControlIndex box) const {
   return checked_[At(group)].at(box);
 }
 
-}  // namespace voice_types::testing
+}  // namespace voice_types::tests

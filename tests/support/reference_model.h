@@ -10,7 +10,7 @@
 
 #include "core/controls.h"
 
-namespace voice_types::testing {
+namespace voice_types::tests {
 
 class ReferenceModel {
  public:
@@ -32,4 +32,4 @@ class ReferenceModel {
   std::string log_;
 };
 
-}  // namespace voice_types::testing
+}  // namespace voice_types::tests

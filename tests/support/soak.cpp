@@ -7,7 +7,7 @@
 
 #include "window/form.h"
 
-namespace voice_types::testing {
+namespace voice_types::tests {
 namespace {
 
 std::optional<VoiceGroup> OptionGroupAt(std::size_t slot) {
@@ -17,16 +17,17 @@ std::optional<VoiceGroup> OptionGroupAt(std::size_t slot) {
   return std::nullopt;
 }
 
-void Choose(ReferenceModel& model, VoiceGroup group, SoakRules rules) {
+void Choose(ReferenceModel& model, VoiceGroup group) {
   const std::optional<VoiceGroup> on_view = model.OnView();
-  if (!on_view.has_value() || *on_view != group || rules.reselect_reports) model.Choose(group);
+  // A click on the group already chosen is no new choice.
+  if (!on_view.has_value() || *on_view != group) model.Choose(group);
 }
 
 // A click, or Space on the focused control.
-void Press(ReferenceModel& model, std::size_t slot, SoakRules rules) {
+void Press(ReferenceModel& model, std::size_t slot) {
   if (slot >= form::kControlCount) return;
   if (const auto group = OptionGroupAt(slot)) {
-    Choose(model, *group, rules);
+    Choose(model, *group);
   } else if (const auto voice_group = form::VoiceGroupOf(form::kControls[slot])) {
     model.Toggle(*voice_group, form::kControls[slot].index);
   }
@@ -49,10 +50,10 @@ SoakAction NextSoakAction(std::mt19937& random, const ReferenceModel& model) {
 
 void ApplySoakAction(ReferenceModel& model, const SoakAction& action, std::size_t focus_before,
                      std::size_t focus_after, SoakRules rules) {
-  if (action.click) return Press(model, action.slot, rules);
+  if (action.click) return Press(model, action.slot);
   switch (action.key) {
     case SoakKey::Space:
-      return Press(model, focus_before, rules);
+      return Press(model, focus_before);
     case SoakKey::Tab:
     case SoakKey::Backtab:
       return;
@@ -61,7 +62,7 @@ void ApplySoakAction(ReferenceModel& model, const SoakAction& action, std::size_
       if (const auto group = OptionGroupAt(focus_after)) {
         const std::optional<VoiceGroup> left = OptionGroupAt(focus_before);
         const bool left_selected = left.has_value() && model.OnView() == left;
-        if (rules.arrow == ArrowOntoRadio::kAlways || left_selected) Choose(model, *group, rules);
+        if (rules.arrow == ArrowOntoRadio::kAlways || left_selected) Choose(model, *group);
       }
   }
 }
@@ -71,4 +72,4 @@ int SoakActionCount(int fallback) {
   return value != nullptr ? std::stoi(value) : fallback;
 }
 
-}  // namespace voice_types::testing
+}  // namespace voice_types::tests

@@ -10,7 +10,7 @@
 
 #include "tests/support/reference_model.h"
 
-namespace voice_types::testing {
+namespace voice_types::tests {
 
 enum class SoakKey { Space, Tab, Backtab, Left, Right, Up, Down };
 
@@ -33,8 +33,6 @@ enum class ArrowOntoRadio {
 };
 
 struct SoakRules {
-  // Whether selecting the radio button that is already selected reports a choice again.
-  bool reselect_reports;
   ArrowOntoRadio arrow;
 };
 
@@ -44,4 +42,4 @@ void ApplySoakAction(ReferenceModel& model, const SoakAction& action, std::size_
 // How many actions a soak test runs: VOICE_TYPES_SOAK_ACTIONS if set, else the default.
 int SoakActionCount(int fallback);
 
-}  // namespace voice_types::testing
+}  // namespace voice_types::tests

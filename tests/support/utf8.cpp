@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-namespace voice_types::testing {
+namespace voice_types::tests {
 namespace {
 
 int SequenceLength(unsigned char lead) {
@@ -40,4 +40,4 @@ std::u32string DecodeUtf8(std::string_view text) {
   return out;
 }
 
-}  // namespace voice_types::testing
+}  // namespace voice_types::tests

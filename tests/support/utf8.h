@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-namespace voice_types::testing {
+namespace voice_types::tests {
 
 // Throws std::invalid_argument on malformed input.
 std::u32string DecodeUtf8(std::string_view text);
 
-}  // namespace voice_types::testing
+}  // namespace voice_types::tests

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "tests/support/worked_sequence.h"
 
-namespace voice_types::testing {
+namespace voice_types::tests {
 
 namespace {
 
@@ -30,4 +30,14 @@ std::vector<std::string> WorkedSequenceLines() {
   return {kWomen, kAltoOn, kAltoOff, kSopranoOn, kMen, kWomen};
 }
 
-}  // namespace voice_types::testing
+std::vector<std::vector<SoakKey>> WorkedSequenceKeys() {
+  using enum SoakKey;
+  return {{Tab, Space},               // from the log to women, select
+          {Tab, Tab, Tab, Space},     // to alto, check
+          {Space},                    // uncheck
+          {Backtab, Backtab, Space},  // back to soprano, check
+          {Backtab, Right},           // to the radio group, arrow to men
+          {Left}};                    // arrow back to women
+}
+
+}  // namespace voice_types::tests

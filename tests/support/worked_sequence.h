@@ -7,11 +7,15 @@
 #include <string>
 #include <vector>
 
-namespace voice_types::testing {
+#include "tests/support/soak.h"
+
+namespace voice_types::tests {
 
 // The exact log after each of the six steps.
 std::vector<std::string> WorkedSequenceLogs();
 // The line each step writes, as screen readers hear it: no line break.
 std::vector<std::string> WorkedSequenceLines();
+// The keys of each step, from the first focus on the log, as a keyboard user goes through it.
+std::vector<std::vector<SoakKey>> WorkedSequenceKeys();
 
-}  // namespace voice_types::testing
+}  // namespace voice_types::tests

@@ -100,17 +100,12 @@ class BehaviourTest(PageTest):
     def test_worked_sequence_with_the_keyboard(self):
         page = self.page
 
-        def keys(*presses):
+        def keys(presses):
             def run():
                 for key in presses:
                     page.press(key)
             return run
-        self.run_steps([keys("tab", "space"),                    # from the log to women, select
-                        keys("tab", "tab", "tab", "space"),      # to alto, check
-                        keys("space"),                           # uncheck
-                        keys("backtab", "backtab", "space"),     # back to soprano, check
-                        keys("backtab", "right"),                # to the radios, arrow to men
-                        keys("left")])                           # arrow back to women
+        self.run_steps([keys(step) for step in browser.FORM["keyboard"]])
 
     def test_the_newest_line_is_in_view_with_the_caret_after_it(self):
         page = self.page

@@ -1,9 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The voice-types developers
 // SPDX-License-Identifier: MIT
 // Prints what the browser tests hold the page against, as JSON: the form table, the log's
-// prefixes, and the exact log after each step of the lesson's worked sequence.
+// prefixes, and the exact log after each step of the lesson's worked sequence and the keys of
+// each step.
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include "core/catalogue.h"
 #include "tests/support/worked_sequence.h"
@@ -13,6 +15,7 @@ namespace {
 
 using namespace voice_types::form;
 using voice_types::VoiceGroup;
+using voice_types::tests::SoakKey;
 namespace catalogue = voice_types::catalogue;
 
 std::string Json(std::string_view text) {
@@ -32,6 +35,18 @@ std::string Json(std::string_view text) {
   return quoted + "\"";
 }
 
+// A key as the browser tests name it.
+std::string_view KeyName(SoakKey key) {
+  constexpr std::pair<SoakKey, std::string_view> kNames[] = {
+      {SoakKey::Space, "space"}, {SoakKey::Tab, "tab"},     {SoakKey::Backtab, "backtab"},
+      {SoakKey::Left, "left"},   {SoakKey::Right, "right"}, {SoakKey::Up, "up"},
+      {SoakKey::Down, "down"}};
+  for (const auto& [named, name] : kNames) {
+    if (named == key) return name;
+  }
+  return "";
+}
+
 std::string Colour(const std::optional<Rgb>& rgb) {
   if (!rgb) return "null";
   char text[16];
@@ -42,7 +57,6 @@ std::string Colour(const std::optional<Rgb>& rgb) {
 }  // namespace
 
 int main() {
-  const char* kinds[] = {"textbox", "label", "radio", "checkbox", "listbox"};
   std::printf("{\"window\":{\"width\":%d,\"height\":%d,\"background\":%s,\"caption\":%s},",
               ToPixels(kWindow.client_width, 96), ToPixels(kWindow.client_height, 96),
               Colour(kWindow.background).c_str(), Json(kWindow.caption).c_str());
@@ -54,7 +68,7 @@ int main() {
     std::printf(
         "%s{\"kind\":\"%s\",\"array\":%s,\"index\":%d,\"text\":%s,\"items\":%s],"
         "\"place\":[%d,%d,%d,%d],\"background\":%s,\"name\":%s,\"never_shown\":%s}",
-        slot ? "," : "", kinds[static_cast<int>(c.kind)], Json(c.array).c_str(), c.index,
+        slot ? "," : "", std::string(NameOf(c.kind)).c_str(), Json(c.array).c_str(), c.index,
         Json(c.text).c_str(), items.c_str(), ToPixels(c.place.left, 96), ToPixels(c.place.top, 96),
         ToPixels(c.place.width, 96), ToPixels(c.place.height, 96), Colour(c.background).c_str(),
         Json(c.accessible_name).c_str(), c.never_shown ? "true" : "false");
@@ -68,8 +82,16 @@ int main() {
   }
   std::printf("],\"worked_sequence\":[");
   const char* separator = "";
-  for (const std::string& log : voice_types::testing::WorkedSequenceLogs()) {
+  for (const std::string& log : voice_types::tests::WorkedSequenceLogs()) {
     std::printf("%s%s", separator, Json(log).c_str());
+    separator = ",";
+  }
+  std::printf("],\"keyboard\":[");
+  separator = "";
+  for (const std::vector<SoakKey>& keys : voice_types::tests::WorkedSequenceKeys()) {
+    std::string names;
+    for (SoakKey key : keys) names += (names.empty() ? "" : ",") + Json(KeyName(key));
+    std::printf("%s[%s]", separator, names.c_str());
     separator = ",";
   }
   std::printf("]}\n");

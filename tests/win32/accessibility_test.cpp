@@ -71,7 +71,7 @@ Read ReadAccessible(HWND control) {
 // generic client role; its annotation service answers E_NOTIMPL, so the names given to the
 // log, the note list and the hidden box cannot be read back there.
 TEST(Win32AccessibilityTest, EveryControlHasItsRoleAndName) {
-  testing::Win32Window window;
+  tests::Win32Window window;
   AccessibleNames probe;
   const bool annotations_work = probe.Name(window.form.Window(), "probe") == S_OK;
   if (!annotations_work) std::puts("note: this system cannot annotate names (Wine's oleacc)");

@@ -2,77 +2,17 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "core/catalogue.h"
-#include "tests/support/reference_model.h"
 #include "tests/support/window_drills.h"
 #include "tests/win32/win32_window.h"
 
 namespace voice_types::win32 {
 namespace {
 
-using testing::ExpectMatches;
-using testing::IsChecked;
-using testing::Win32Window;
-using voice_types::testing::ReferenceModel;
+using tests::Win32Window;
+using voice_types::tests::FocusedSlot;
 
 constexpr VoiceGroup kF = VoiceGroup::Female;
-constexpr VoiceGroup kM = VoiceGroup::Male;
-
-using Action = std::function<void(Win32Window&)>;
-
-TEST(Win32BehaviourTest, WorkedSequenceClickedOnTheButtons) {
-  const auto option = [](ControlIndex index) -> Action {
-    return [index](Win32Window& w) { w.Click(w.form.Option(index)); };
-  };
-  const auto voice = [](ControlIndex box) -> Action {
-    return [box](Win32Window& w) { w.Click(w.form.Voice(kF, box)); };
-  };
-  voice_types::testing::RunWorkedSequence<Win32Window>(
-      {option(0), voice(2), voice(2), voice(0), option(1), option(0)});
-}
-
-TEST(Win32BehaviourTest, WorkedSequenceThroughTheKeyboard) {
-  struct Press {
-    WPARAM key;
-    bool shift;
-  };
-  const auto keys = [](std::vector<Press> presses) -> Action {
-    return [presses](Win32Window& w) {
-      for (const Press& press : presses) w.Key(press.key, press.shift);
-    };
-  };
-  const Press tab{VK_TAB, false}, back{VK_TAB, true}, space{VK_SPACE, false};
-  voice_types::testing::RunWorkedSequence<Win32Window>({
-      keys({tab, space}),               // from the log to women, select
-      keys({tab, tab, tab, space}),     // to alto, check
-      keys({space}),                    // uncheck
-      keys({back, back, space}),        // back to soprano, check
-      keys({back, {VK_RIGHT, false}}),  // to the radio group, arrow to men
-      keys({{VK_LEFT, false}}),         // arrow back to women
-  });
-}
-
-TEST(Win32BehaviourTest, SwitchingGroupsClearsCheckedBoxesWithoutALine) {
-  voice_types::testing::SwitchGroupsCheckingEveryBox<Win32Window>();
-}
-
-TEST(Win32BehaviourTest, ALogPastThirtyThousandCharactersStaysIntact) {
-  Win32Window window;
-  ReferenceModel model;
-  window.Click(window.form.Option(0));
-  model.Choose(kF);
-  // The edit's default limit is about 30,000 characters; go past it, within a bound in
-  // case the limit holds.
-  for (int i = 0; i < 2000 && GetWindowTextLengthW(window.form.Log()) < 32000; ++i) {
-    const auto box = static_cast<ControlIndex>(model.Log().size() % kVoicesPerGroup);
-    window.Click(window.form.Voice(kF, box));
-    model.Toggle(kF, box);
-  }
-  ExpectMatches(window, model);
-  EXPECT_GT(GetWindowTextLengthW(window.form.Log()), 30000);
-}
 
 TEST(Win32BehaviourTest, TheNewestLineIsInView) {
   Win32Window window;
@@ -114,7 +54,7 @@ TEST(Win32BehaviourTest, TheFocusComesBackAfterSwitchingWindows) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.keys.size());
     Win32Window window;
-    EXPECT_EQ(window.FocusedSlot(), form::LogSlot()) << "the first focus, once shown";
+    EXPECT_EQ(FocusedSlot(window), form::LogSlot()) << "the first focus, once shown";
     for (WPARAM key : c.keys) window.Key(key);
     HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
                                  200, 100, nullptr, nullptr, nullptr, nullptr);
@@ -123,7 +63,7 @@ TEST(Win32BehaviourTest, TheFocusComesBackAfterSwitchingWindows) {
     EXPECT_NE(GetForegroundWindow(), window.form.Window());
     SetForegroundWindow(window.form.Window());
     window.Pump();
-    EXPECT_EQ(window.FocusedSlot(), c.focused);
+    EXPECT_EQ(FocusedSlot(window), c.focused);
     window.Key(VK_SPACE);
     EXPECT_EQ(window.Log(), c.log_after_space);
     DestroyWindow(other);
@@ -146,14 +86,9 @@ TEST(Win32BehaviourTest, NoNotificationReachesAWiringThatIsGone) {
   EXPECT_EQ(port.LogText(), catalogue::kExerciseText);
 }
 
-TEST(Win32BehaviourTest, AFailingHandlerIsReportedOnceAndStopsDelivery) {
-  Win32Window window;
-  window.wiring.Deliver([] { throw ControlError("Check2(8) does not exist"); });
-  window.Click(window.form.Option(1));
-  const std::vector<std::string> expected = {"Check2(8) does not exist"};
-  EXPECT_EQ(window.failures, expected);
-  EXPECT_EQ(window.Log(), catalogue::kExerciseText) << "nothing delivered after the failure";
-}
-
 }  // namespace
 }  // namespace voice_types::win32
+
+namespace voice_types::tests {
+INSTANTIATE_TYPED_TEST_SUITE_P(Win32, WindowDrill, win32::tests::Win32Window);
+}  // namespace voice_types::tests

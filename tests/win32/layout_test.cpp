@@ -15,7 +15,7 @@ namespace voice_types::win32 {
 namespace {
 
 using form::ControlKind;
-using testing::Win32Window;
+using tests::Win32Window;
 
 std::wstring ClassName(HWND window) {
   wchar_t name[64] = {};
@@ -173,7 +173,7 @@ form::Rgb ToRgb(COLORREF colour) {
 
 // A control's colours as it draws its client area into a bitmap (Wine's PrintWindow draws
 // no children into a window's).
-voice_types::testing::Painted PaintedColoursOf(HWND control, ControlKind kind) {
+voice_types::tests::Painted PaintedColoursOf(HWND control, ControlKind kind) {
   RECT client;
   GetClientRect(control, &client);
   BITMAPINFO info{};
@@ -188,7 +188,7 @@ voice_types::testing::Painted PaintedColoursOf(HWND control, ControlKind kind) {
   HGDIOBJ old = SelectObject(dc, bitmap);
   PrintWindow(control, dc, PW_CLIENTONLY);
   const auto* pixels = static_cast<const std::uint32_t*>(bits);
-  const auto painted = voice_types::testing::PaintedColours(
+  const auto painted = voice_types::tests::PaintedColours(
       [&](int x, int y) {
         const std::uint32_t pixel = pixels[y * client.right + x];
         return form::Rgb{static_cast<std::uint8_t>(pixel >> 16),
@@ -205,23 +205,25 @@ bool high_contrast_on = false;
 bool FakeHighContrast() { return high_contrast_on; }
 
 // Each contrast mode under Windows' own scheme and a dark one, switched while the window
-// runs: by default the table's colours under black text and the system's window colours on
-// the log and the list; with high contrast, the system's window pair everywhere but on
-// radio buttons and check boxes, which take its button pair.
+// runs, with only the message Windows sends for each change: by default the table's colours under
+// black text and the system's window colours on the log and the list; with high contrast, the
+// system's window pair everywhere but on radio buttons and check boxes, which take its button pair.
 TEST(Win32LayoutTest, PaintedColoursFollowTheContrastModeUnderLightAndDarkSchemes) {
   const int elements[] = {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_BTNFACE, COLOR_BTNTEXT};
   COLORREF light[4];
   for (int i = 0; i < 4; ++i) light[i] = GetSysColor(elements[i]);
   const COLORREF dark[4] = {RGB(0, 0, 0), RGB(255, 255, 255), RGB(32, 32, 32), RGB(255, 255, 0)};
+  // A new scheme alone comes as WM_SYSCOLORCHANGE; high contrast switched, as WM_SETTINGCHANGE.
   const struct {
     const char* name;
     const COLORREF* scheme;
     bool high_contrast;
-  } modes[] = {{"light", light, false},
-               {"dark", dark, false},
-               {"dark, high contrast", dark, true},
-               {"light, high contrast", light, true},
-               {"light again", light, false}};
+    UINT message;
+  } modes[] = {{"light", light, false, WM_SETTINGCHANGE},
+               {"dark", dark, false, WM_SYSCOLORCHANGE},
+               {"dark, high contrast", dark, true, WM_SETTINGCHANGE},
+               {"light, high contrast", light, true, WM_SETTINGCHANGE},
+               {"light again", light, false, WM_SETTINGCHANGE}};
   Win32Window window(FakeHighContrast);
   HWND alto = window.form.Voice(VoiceGroup::Female, 2);
   window.Click(window.form.Option(0));
@@ -232,7 +234,8 @@ TEST(Win32LayoutTest, PaintedColoursFollowTheContrastModeUnderLightAndDarkScheme
     SCOPED_TRACE(mode.name);
     SetSysColors(4, elements, mode.scheme);
     high_contrast_on = mode.high_contrast;
-    SendMessageW(window.form.Window(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+    SendMessageW(window.form.Window(), mode.message,
+                 mode.message == WM_SETTINGCHANGE ? SPI_SETHIGHCONTRAST : 0, 0);
     window.Pump();
     double lowest = 21;
     for (std::size_t slot = 0; slot < form::kControlCount; ++slot) {
@@ -258,7 +261,7 @@ TEST(Win32LayoutTest, PaintedColoursFollowTheContrastModeUnderLightAndDarkScheme
     std::printf("%s: lowest contrast %.2f:1\n", mode.name, lowest);
     EXPECT_EQ(window.Log(), log);
     EXPECT_EQ(GetFocus(), alto);
-    EXPECT_TRUE(testing::IsChecked(alto));
+    EXPECT_TRUE(tests::IsChecked(alto));
   }
 }
 

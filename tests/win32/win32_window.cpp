@@ -7,10 +7,9 @@
 #include <utility>
 
 #include "tests/support/soak.h"
-
 #include "window/win32/win32_text.h"
 
-namespace voice_types::win32::testing {
+namespace voice_types::win32::tests {
 namespace {
 
 void SetShift(bool down) {
@@ -30,11 +29,12 @@ void CALLBACK Hear(HWINEVENTHOOK, DWORD, HWND region, LONG, LONG, DWORD, DWORD) 
 }  // namespace
 
 Win32Window::Win32Window(HighContrastReader high_contrast)
-    : form(GetModuleHandleW(nullptr), high_contrast) {
+    : Win32Program([this](const std::string& message) { failures.push_back(message); },
+                   GetModuleHandleW(nullptr), high_contrast) {
   heard.clear();
   hearing = SetWinEventHook(kLiveRegionChanged, kLiveRegionChanged, nullptr, Hear,
                             GetCurrentProcessId(), GetCurrentThreadId(), WINEVENT_OUTOFCONTEXT);
-  wiring.Deliver([this] { selector.OnWindowLoaded(); });
+  Start();
   ShowWindow(form.Window(), SW_SHOW);
   SetForegroundWindow(form.Window());
   Pump();
@@ -56,8 +56,8 @@ void Win32Window::Key(WPARAM key, bool shift) {
   SetShift(false);
 }
 
-void Win32Window::Press(voice_types::testing::SoakKey key) {
-  using voice_types::testing::SoakKey;
+void Win32Window::Press(voice_types::tests::SoakKey key) {
+  using voice_types::tests::SoakKey;
   switch (key) {
     case SoakKey::Space:
       return Key(VK_SPACE);
@@ -83,8 +83,6 @@ void Win32Window::Pump() {
   }
 }
 
-std::string Win32Window::ShownLog() const { return WindowText(form.Log()); }
-
 RECT Win32Window::PlaceOf(HWND control) const {
   RECT place;
   GetWindowRect(control, &place);
@@ -94,24 +92,4 @@ RECT Win32Window::PlaceOf(HWND control) const {
 
 bool IsChecked(HWND button) { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
-void ExpectMatches(Win32Window& window, const voice_types::testing::ReferenceModel& model) {
-  for (VoiceGroup group : kVoiceGroups) {
-    for (ControlIndex box = 0; box < kVoicesPerGroup; ++box) {
-      HWND check = window.form.Voice(group, box);
-      EXPECT_EQ(IsWindowVisible(check) != FALSE, model.Visible(group, box)) << WindowText(check);
-      EXPECT_EQ(IsChecked(check), model.Checked(group, box)) << WindowText(check);
-    }
-  }
-  EXPECT_EQ(window.Log(), model.Log());
-  EXPECT_EQ(window.ShownLog(), model.Log());
-  EXPECT_TRUE(window.failures.empty());
-}
-
-std::size_t Win32Window::FocusedSlot() const {
-  for (std::size_t slot = 0; slot < form::kControlCount; ++slot) {
-    if (form.Control(slot) == GetFocus()) return slot;
-  }
-  return voice_types::testing::kNoSlot;
-}
-
-}  // namespace voice_types::win32::testing
+}  // namespace voice_types::win32::tests

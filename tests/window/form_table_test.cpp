@@ -9,8 +9,8 @@
 #include <string>
 
 #include "window/form.h"
-#include "window/newest_line.h"
 #include "window/paint.h"
+#include "window/window_port.h"
 
 namespace voice_types::form {
 namespace {

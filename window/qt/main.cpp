@@ -8,7 +8,7 @@
 #include <exception>
 
 #include "core/catalogue.h"
-#include "core/voice_selector.h"
+#include "window/program.h"
 #include "window/qt/qt_control_port.h"
 #include "window/qt/qt_form.h"
 #include "window/qt/qt_termination.h"
@@ -27,34 +27,34 @@ bool HasGraphicalSession() {
 
 int Run(QApplication& app) {
   using namespace voice_types;
-  qt::QtForm form;
-  qt::QtControlPort port(form);
-  VoiceSelector selector(port);
-  qt::QtWiring wiring(form, selector, qt::ReportFailureAndQuit);
-  wiring.Deliver([&selector] { selector.OnWindowLoaded(); });
-  if (wiring.Failed()) return 1;
-  qt::CloseOnTerminationSignal(form.Window());
-  form.Window().show();
+  Program<qt::QtForm, qt::QtControlPort, qt::QtWiring> program(ReportFailure);
+  if (!program.Start()) return 1;
+  qt::CloseOnTerminationSignal(program.form.Window());
+  program.form.Window().show();
   return app.exec();
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int, char** argv) {
   if (!HasGraphicalSession()) {
     std::fwrite(voice_types::catalogue::kNeedsGraphicalSession.data(), 1,
                 voice_types::catalogue::kNeedsGraphicalSession.size(), stderr);
     return 2;
   }
   voice_types::qt::HoldTerminationSignals();
-  QApplication app(argc, argv);
+  // The program reads no command line: Qt gets only its name, so that no option of Qt's
+  // (-reverse, -stylesheet, -qwindowtitle ...) changes the window.
+  int qt_argc = 1;
+  char* qt_argv[] = {argv[0], nullptr};
+  QApplication app(qt_argc, qt_argv);
   // Desktops match the window to its entry by this name: the dock, the task switcher, pinning.
   QGuiApplication::setDesktopFileName(QStringLiteral(VOICE_TYPES_APP_ID));
   // The window could not be built: say so rather than vanish.
   try {
     return Run(app);
   } catch (const std::exception& error) {
-    voice_types::qt::ReportFailureAndQuit(error.what());
+    voice_types::ReportFailure(error.what());
     return 1;
   }
 }

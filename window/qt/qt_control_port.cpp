@@ -22,10 +22,16 @@ CheckState FromQt(Qt::CheckState state) {
 
 Qt::CheckState ToQt(CheckState state) { return kQtStates[static_cast<int>(state)]; }
 
+// The caret follows the newest line, so a keyboard user who tabs in reads on from there.
+void FollowEnd(QPlainTextEdit& log) {
+  log.moveCursor(QTextCursor::End);
+  QScrollBar& bar = *log.verticalScrollBar();
+  bar.setValue(bar.maximum());
+}
+
 }  // namespace
 
-QtControlPort::QtControlPort(QtForm& form)
-    : form_(form), shown_(form::kControls[form::LogSlot()].text) {}
+QtControlPort::QtControlPort(QtForm& form) : form_(form) {}
 
 bool QtControlPort::ReadOptionSelected(ControlIndex option) const {
   return form_.Option(option).isChecked();
@@ -51,22 +57,20 @@ std::string QtControlPort::ReadVoiceCaption(VoiceGroup group, ControlIndex box) 
   return form_.Voice(group, box).text().toStdString();
 }
 
-// An extension of the shown text adds only its tail, so appending a line costs the same
-// however long the log is.
-void QtControlPort::WriteLogText(const Text& text) {
+void QtControlPort::AppendToLog(std::string_view tail) {
   QPlainTextEdit& log = form_.Log();
-  if (const auto tail = text.TailAfter(shown_)) {
-    QTextCursor end(log.document());
-    end.movePosition(QTextCursor::End);
-    end.insertText(FromUtf8(*tail));
-  } else {
-    log.setPlainText(FromUtf8(text.View()));
-  }
-  shown_ = text;
-  // The caret follows the newest line, so a keyboard user who tabs in reads on from there.
-  log.moveCursor(QTextCursor::End);
-  QScrollBar& bar = *log.verticalScrollBar();
-  bar.setValue(bar.maximum());
+  QTextCursor end(log.document());
+  end.movePosition(QTextCursor::End);
+  end.insertText(FromUtf8(tail));
+  FollowEnd(log);
 }
+
+void QtControlPort::ReplaceLog(std::string_view text) {
+  form_.Log().setPlainText(FromUtf8(text));
+  FollowEnd(form_.Log());
+}
+
+// The log's own inserts reach the accessibility bus; nothing more is said.
+void QtControlPort::Announce(std::string_view) {}
 
 }  // namespace voice_types::qt

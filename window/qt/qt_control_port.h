@@ -3,12 +3,12 @@
 // ControlPort on the Qt window's controls.
 #pragma once
 
-#include "core/control_port.h"
 #include "window/qt/qt_form.h"
+#include "window/window_port.h"
 
 namespace voice_types::qt {
 
-class QtControlPort final : public ControlPort {
+class QtControlPort final : public WindowPort {
  public:
   explicit QtControlPort(QtForm& form);
 
@@ -19,12 +19,11 @@ class QtControlPort final : public ControlPort {
   CheckState ReadVoiceState(VoiceGroup group, ControlIndex box) const override;
   void WriteVoiceState(VoiceGroup group, ControlIndex box, CheckState state) override;
   std::string ReadVoiceCaption(VoiceGroup group, ControlIndex box) const override;
-  Text ReadLogText() const override { return shown_; }
-  void WriteLogText(const Text& text) override;
+  void AppendToLog(std::string_view tail) override;
+  void ReplaceLog(std::string_view text) override;
+  void Announce(std::string_view line) override;
 
   QtForm& form_;
-  // The log exactly as set, CR LF included; the box is read-only, so this is what it shows.
-  Text shown_;
 };
 
 }  // namespace voice_types::qt

@@ -11,41 +11,45 @@
 
 namespace voice_types::qt {
 
-QtWiring::QtWiring(QtForm& form, VoiceSelector& selector, DeliveryGuard::FailureHandler on_failure)
-    : selector_(selector), guard_(std::move(on_failure)) {
-  // A radio button reports the change after the selection has moved, and the button
-  // that lost it reports too; only the newly selected one is a choice.
-  for (ControlIndex option = 0; option < kOptionCount; ++option) {
-    QObject::connect(&form.Option(option), &QAbstractButton::toggled, &form.Window(),
-                     [this, option](bool selected) {
-                       if (selected)
-                         Deliver([this, option] { selector_.OnVoiceGroupChosen(option); });
-                     });
-  }
-  // Any change of a box's state, the program's own included, is delivered at once.
-  for (VoiceGroup group : kVoiceGroups) {
-    for (ControlIndex box = 0; box < kVoicesPerGroup; ++box) {
-      const auto toggled = [this, group, box] {
-        Deliver([this, group, box] { DeliverVoiceToggled(selector_, group, box); });
-      };
+QtWiring::QtWiring(QtForm& form, VoiceSelector& selector, Wiring::FailureHandler on_failure)
+    : Wiring(selector, std::move(on_failure)) {
+  for (std::size_t slot = 0; slot < form::kControlCount; ++slot) {
+    const form::ControlKind kind = form::kControls[slot].kind;
+    if (kind == form::ControlKind::RadioButton) {
+      // A radio button reports the change after the selection has moved, and the button
+      // that lost it reports too; only the newly selected one is a choice.
+      QObject::connect(static_cast<QRadioButton*>(&form.Control(slot)), &QAbstractButton::toggled,
+                       &form.Window(), [this, slot](bool selected) {
+                         if (selected) OnChange(slot);
+                       });
+    } else if (kind == form::ControlKind::CheckBox) {
+      // Any change of a box's state, the program's own included, is delivered at once.
+      auto* box = static_cast<QCheckBox*>(&form.Control(slot));
 #if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
-      QObject::connect(&form.Voice(group, box), &QCheckBox::checkStateChanged, &form.Window(),
-                       toggled);
+      QObject::connect(box, &QCheckBox::checkStateChanged, &form.Window(),
+                       [this, slot] { OnChange(slot); });
 #else
-      QObject::connect(&form.Voice(group, box), &QCheckBox::stateChanged, &form.Window(), toggled);
+      QObject::connect(box, &QCheckBox::stateChanged, &form.Window(),
+                       [this, slot] { OnChange(slot); });
 #endif
     }
   }
 }
 
-void ReportFailureAndQuit(const std::string& message) {
-  const std::string said = std::string(catalogue::kStoppedAfterError) + message;
+}  // namespace voice_types::qt
+
+namespace voice_types {
+
+// Prints the failure to stderr, shows it in a message box when there is a screen, and ends
+// the event loop with status 1.
+void ReportFailure(const std::string& message) {
+  const std::string said = FailureText(message);
   std::fprintf(stderr, "%s\n", said.c_str());
   const QString platform = QGuiApplication::platformName();
   if (platform != QLatin1String("offscreen") && platform != QLatin1String("minimal")) {
-    QMessageBox::critical(nullptr, FromUtf8(catalogue::kProgramName), FromUtf8(said));
+    QMessageBox::critical(nullptr, qt::FromUtf8(catalogue::kProgramName), qt::FromUtf8(said));
   }
   QCoreApplication::exit(1);
 }
 
-}  // namespace voice_types::qt
+}  // namespace voice_types

@@ -7,7 +7,7 @@
 #include <exception>
 #include <string>
 
-#include "core/voice_selector.h"
+#include "window/program.h"
 #include "window/web/web_control_port.h"
 #include "window/web/web_form.h"
 #include "window/web/web_page.h"
@@ -17,32 +17,28 @@ namespace {
 
 using namespace voice_types;
 
-// The page lives on after main returns, and so does the window.
-struct Program {
-  web::WebForm form;
-  web::WebControlPort port;
-  VoiceSelector selector{port};
-  web::WebWiring wiring{selector, [](const std::string& message) { web::ShowFailure(message); }};
-};
+using WebProgram = Program<web::WebForm, web::WebControlPort, web::WebWiring>;
 
-Program* program = nullptr;
+// The page lives on after main returns, and so does the window.
+WebProgram* program = nullptr;
 
 }  // namespace
 
 // The log exactly, CR LF included, for whoever reads the page (its tests).
 extern "C" EMSCRIPTEN_KEEPALIVE const char* voice_types_log() {
   static std::string copy;
-  copy = program != nullptr ? std::string(program->port.Log().View()) : std::string();
+  copy = program != nullptr ? std::string(program->port.LogText().View()) : std::string();
   return copy.c_str();
 }
 
 int main() {
   // The window could not be built: say so rather than show half a page.
   try {
-    program = new Program;
-    program->wiring.Deliver([] { program->selector.OnWindowLoaded(); });
+    // A lambda, not the function itself: a function pointer in std::function brings RTTI in.
+    program = new WebProgram([](const std::string& message) { ReportFailure(message); });
+    program->Start();
   } catch (const std::exception& error) {
-    web::ShowFailure(error.what());
+    ReportFailure(error.what());
   }
   web::MarkReady();
   return 0;

@@ -17,7 +17,7 @@ mergeInto(LibraryManager.library, {
     // The page's style gives each its colours: the table's, or the system's pair where the
     // user asks for more contrast.
     paint: function (element, rgb, pair) {
-      element.dataset.pair = ["window", "field", "button"][pair];
+      element.dataset.pair = pair;
       if (rgb < 0) return;
       element.dataset.table = "";
       element.style.setProperty("--table", voiceTypes.colour(rgb));
@@ -89,65 +89,64 @@ mergeInto(LibraryManager.library, {
     voiceTypes.fit();
     // Turning the device resizes the window too.
     window.addEventListener("resize", voiceTypes.fit);
-    voiceTypes.paint(area, rgb, 0);  // form::Pair::Window
+    voiceTypes.paint(area, rgb, "window");
     area.style.fontFamily = JSON.stringify(voiceTypes.text(family, familyLength)) + ", serif";
     area.style.fontSize = fontPixels + "px";
     document.title = voiceTypes.text(caption, captionLength);
   },
 
   vt_make_element__deps: ["$voiceTypes"],
-  vt_make_element: function (slot, kind, id, idLength, text, textLength, left, top, width,
-                              height, background, pair, name, nameLength, hidden, title) {
-    const value = voiceTypes.text(text, textLength);
-    const tags = ["textarea", "div", "label", "label", "select"];
-    const element = document.createElement(tags[kind]);
-    element.id = voiceTypes.text(id, idLength);
+  // One control of the form table, as a record named field by field (web_page.cpp).
+  vt_make_element: function (record, recordLength) {
+    const spec = JSON.parse(voiceTypes.text(record, recordLength));
+    const tags = {textbox: "textarea", label: "div", radio: "label", checkbox: "label",
+                  listbox: "select"};
+    const element = document.createElement(tags[spec.kind]);
+    element.id = spec.id;
     element.className = "control";
-    if (kind === 0) {
+    if (spec.kind === "textbox") {
       element.readOnly = true;
       element.spellcheck = false;
-      element.value = value;
-    } else if (kind === 1) {
-      element.textContent = value;
-    } else if (kind === 2 || kind === 3) {
+      element.value = spec.text;
+    } else if (spec.kind === "label") {
+      element.textContent = spec.text;
+    } else if (spec.kind === "radio" || spec.kind === "checkbox") {
       const input = document.createElement("input");
-      input.type = kind === 2 ? "radio" : "checkbox";
+      input.type = spec.kind;
       // Nothing the browser remembers from an earlier visit may be filled into a fresh window.
       input.setAttribute("autocomplete", "off");
-      if (kind === 2) input.name = element.id.split("(")[0];
+      if (spec.kind === "radio") input.name = spec.array;
       const caption = document.createElement("span");
-      caption.textContent = value;
+      caption.textContent = spec.text;
       element.append(input, caption);
       input.addEventListener("change", function () {
-        voiceTypes.deliver(slot);
+        voiceTypes.deliver(spec.slot);
       });
     } else {
-      element.size = 7;
+      element.size = spec.items.length;
+      spec.items.forEach(function (text) {
+        const item = document.createElement("option");
+        item.textContent = text;
+        item.value = "0";
+        element.append(item);
+      });
     }
-    if (nameLength > 0) element.setAttribute("aria-label", voiceTypes.text(name, nameLength));
-    if (title !== 0) {
+    if (spec.name !== "") element.setAttribute("aria-label", spec.name);
+    if (spec.title) {
       element.setAttribute("role", "heading");
       element.setAttribute("aria-level", "1");
     }
     const style = element.style;
-    style.left = left + "px";
-    style.top = top + "px";
-    style.width = width + "px";
-    style.height = height + "px";
-    voiceTypes.paint(element, background, pair);
-    element.hidden = hidden !== 0;
-    voiceTypes.controls[slot] = element;
+    style.left = spec.left + "px";
+    style.top = spec.top + "px";
+    style.width = spec.width + "px";
+    style.height = spec.height + "px";
+    voiceTypes.paint(element, spec.background, spec.pair);
+    element.hidden = spec.hidden;
+    voiceTypes.controls[spec.slot] = element;
     document.getElementById("window").append(element);
     // A text set at start leaves the caret, and so the first focus, at the top.
-    if (kind === 0) element.setSelectionRange(0, 0);
-  },
-
-  vt_add_list_item__deps: ["$voiceTypes"],
-  vt_add_list_item: function (slot, text, textLength, data) {
-    const item = document.createElement("option");
-    item.textContent = voiceTypes.text(text, textLength);
-    item.value = String(data);
-    voiceTypes.controls[slot].append(item);
+    if (spec.kind === "textbox") element.setSelectionRange(0, 0);
   },
 
   vt_is_checked__deps: ["$voiceTypes"],

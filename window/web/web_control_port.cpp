@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "window/web/web_control_port.h"
 
-#include "window/newest_line.h"
 #include "window/web/web_page.h"
 
 namespace voice_types::web {
@@ -15,8 +14,6 @@ int VoiceAt(VoiceGroup group, ControlIndex box) {
 }
 
 }  // namespace
-
-WebControlPort::WebControlPort() : shown_(form::kControls[form::LogSlot()].text) {}
 
 bool WebControlPort::ReadOptionSelected(ControlIndex option) const {
   return IsChecked(OptionAt(option));
@@ -45,17 +42,14 @@ std::string WebControlPort::ReadVoiceCaption(VoiceGroup group, ControlIndex box)
   return CaptionOf(VoiceAt(group, box));
 }
 
-// An extension of the shown text adds only its tail, so a toggle does not rewrite the log.
-// The log is the program's answer to the user: screen readers hear each line once it is whole.
-void WebControlPort::WriteLogText(const Text& text) {
-  const int log = WebForm::Slot(form::LogSlot());
-  if (const auto tail = text.TailAfter(shown_)) {
-    AppendText(log, *tail);
-  } else {
-    ReplaceText(log, text.View());
-  }
-  shown_ = text;
-  if (const auto line = NewestLine(shown_.View())) Announce(*line);
+void WebControlPort::AppendToLog(std::string_view tail) {
+  AppendText(WebForm::Slot(form::LogSlot()), tail);
 }
+
+void WebControlPort::ReplaceLog(std::string_view text) {
+  ReplaceText(WebForm::Slot(form::LogSlot()), text);
+}
+
+void WebControlPort::Announce(std::string_view line) { web::Announce(line); }
 
 }  // namespace voice_types::web

@@ -4,17 +4,14 @@
 // browser, so this port does not raise toggle events.
 #pragma once
 
-#include "core/control_port.h"
 #include "window/web/web_form.h"
+#include "window/window_port.h"
 
 namespace voice_types::web {
 
-class WebControlPort final : public ControlPort {
+class WebControlPort final : public WindowPort {
  public:
-  WebControlPort();
-
-  // The log exactly as set, CR LF included: the page's text box turns CR LF into LF.
-  const Text& Log() const { return shown_; }
+  explicit WebControlPort(WebForm&) {}
 
  private:
   bool ReadOptionSelected(ControlIndex option) const override;
@@ -23,10 +20,9 @@ class WebControlPort final : public ControlPort {
   CheckState ReadVoiceState(VoiceGroup group, ControlIndex box) const override;
   void WriteVoiceState(VoiceGroup group, ControlIndex box, CheckState state) override;
   std::string ReadVoiceCaption(VoiceGroup group, ControlIndex box) const override;
-  Text ReadLogText() const override { return shown_; }
-  void WriteLogText(const Text& text) override;
-
-  Text shown_;
+  void AppendToLog(std::string_view tail) override;
+  void ReplaceLog(std::string_view text) override;
+  void Announce(std::string_view line) override;
 };
 
 }  // namespace voice_types::web

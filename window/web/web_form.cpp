@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "window/web/web_form.h"
 
+#include <initializer_list>
+#include <span>
 #include <string>
+#include <utility>
 
 #include "window/paint.h"
 #include "window/web/web_page.h"
@@ -17,6 +20,39 @@ constexpr int kPointsPerInch = 72;
 int Pixels(int twips) { return form::ToPixels(twips, kCssPixelsPerInch); }
 
 int ToRgb(form::Rgb rgb) { return (rgb.red << 16) | (rgb.green << 8) | rgb.blue; }
+
+// A text as a JSON string.
+std::string Quoted(std::string_view text) {
+  std::string quoted = "\"";
+  for (char c : text) {
+    if (c == '"' || c == '\\') quoted += '\\';
+    if (static_cast<unsigned char>(c) < 0x20) {
+      quoted += "\\u00";
+      quoted += "0123456789abcdef"[c >> 4];
+      quoted += "0123456789abcdef"[c & 0xF];
+    } else {
+      quoted += c;
+    }
+  }
+  return quoted + '"';
+}
+
+// A JSON object of named fields, each value written as JSON already.
+std::string Record(std::initializer_list<std::pair<std::string_view, std::string>> fields) {
+  std::string record;
+  for (const auto& [name, value] : fields) {
+    record += (record.empty() ? "{" : ",") + Quoted(name) + ":" + value;
+  }
+  return record + "}";
+}
+
+std::string List(std::span<const std::string_view> items) {
+  std::string list = "[";
+  for (std::string_view item : items) list += (list.size() > 1 ? "," : "") + Quoted(item);
+  return list + "]";
+}
+
+std::string Flag(bool flag) { return flag ? "true" : "false"; }
 
 std::string IdOf(const form::ControlSpec& control) {
   std::string id(control.array);
@@ -33,16 +69,25 @@ WebForm::WebForm() {
                  window.font_family, window.font_points * kCssPixelsPerInch / kPointsPerInch);
   for (std::size_t slot = 0; slot < form::kControlCount; ++slot) {
     const form::ControlSpec& control = form::kControls[slot];
-    const std::string id = IdOf(control);
     // The page's style picks the mode; the form says what each mode gives each control.
     const form::Paint published = form::PaintOf(control, form::Contrast::Default);
-    MakeElement({Slot(slot), static_cast<int>(control.kind), id, control.text,
-                 Pixels(control.place.left), Pixels(control.place.top), Pixels(control.place.width),
-                 Pixels(control.place.height),
-                 published.background ? ToRgb(*published.background) : -1,
-                 static_cast<int>(form::PaintOf(control, form::Contrast::More).pair),
-                 control.accessible_name, control.never_shown, slot == form::TitleSlot()});
-    for (std::string_view item : control.items) AddListItem(Slot(slot), item, 0);
+    const int background = published.background ? ToRgb(*published.background) : -1;
+    const form::Pair pair = form::PaintOf(control, form::Contrast::More).pair;
+    MakeElement(Record({{"slot", std::to_string(slot)},
+                        {"kind", Quoted(form::NameOf(control.kind))},
+                        {"id", Quoted(IdOf(control))},
+                        {"array", Quoted(control.array)},
+                        {"text", Quoted(control.text)},
+                        {"items", List(control.items)},
+                        {"left", std::to_string(Pixels(control.place.left))},
+                        {"top", std::to_string(Pixels(control.place.top))},
+                        {"width", std::to_string(Pixels(control.place.width))},
+                        {"height", std::to_string(Pixels(control.place.height))},
+                        {"background", std::to_string(background)},
+                        {"pair", Quoted(form::NameOf(pair))},
+                        {"name", Quoted(control.accessible_name)},
+                        {"hidden", Flag(control.never_shown)},
+                        {"title", Flag(slot == form::TitleSlot())}}));
   }
   Focus(Slot(form::LogSlot()));
 }

@@ -9,10 +9,7 @@
 extern "C" {
 void vt_make_window_area(int width, int height, int rgb, const char* caption, int caption_length,
                          const char* family, int family_length, int font_pixels);
-void vt_make_element(int slot, int kind, const char* id, int id_length, const char* text,
-                     int text_length, int left, int top, int width, int height, int background,
-                     int pair, const char* name, int name_length, int hidden, int title);
-void vt_add_list_item(int slot, const char* text, int text_length, int data);
+void vt_make_element(const char* record, int record_length);
 int vt_is_checked(int slot);
 int vt_is_indeterminate(int slot);
 void vt_set_check_state(int slot, int checked, int indeterminate);
@@ -39,15 +36,7 @@ void MakeWindowArea(int width, int height, int rgb, std::string_view caption,
                       Length(font_family), font_pixels);
 }
 
-void MakeElement(const ElementSpec& e) {
-  vt_make_element(e.slot, e.kind, e.id.data(), Length(e.id), e.text.data(), Length(e.text), e.left,
-                  e.top, e.width, e.height, e.background, e.pair, e.accessible_name.data(),
-                  Length(e.accessible_name), e.never_shown ? 1 : 0, e.title ? 1 : 0);
-}
-
-void AddListItem(int slot, std::string_view text, int data) {
-  vt_add_list_item(slot, text.data(), Length(text), data);
-}
+void MakeElement(std::string_view record) { vt_make_element(record.data(), Length(record)); }
 
 bool IsChecked(int slot) { return vt_is_checked(slot) != 0; }
 bool IsIndeterminate(int slot) { return vt_is_indeterminate(slot) != 0; }

@@ -13,20 +13,8 @@ namespace voice_types::web {
 void MakeWindowArea(int width, int height, int rgb, std::string_view caption,
                     std::string_view font_family, int font_pixels);
 
-struct ElementSpec {
-  int slot;
-  int kind;  // form::ControlKind
-  std::string_view id;
-  std::string_view text;
-  int left, top, width, height;  // CSS pixels
-  int background;                // the table's RGB by default, or -1 for the browser's own
-  int pair;                      // form::Pair: the system colours asked for more contrast
-  std::string_view accessible_name;
-  bool never_shown;
-  bool title;  // the page's level-one heading
-};
-void MakeElement(const ElementSpec& element);
-void AddListItem(int slot, std::string_view text, int data);
+// One control, as a JSON record whose fields the page reads by name (web_form.cpp).
+void MakeElement(std::string_view record);
 
 bool IsChecked(int slot);
 bool IsIndeterminate(int slot);

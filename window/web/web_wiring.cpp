@@ -4,7 +4,7 @@
 
 #include <emscripten.h>
 
-#include "window/form.h"
+#include "window/web/web_page.h"
 
 namespace voice_types::web {
 namespace {
@@ -13,8 +13,8 @@ WebWiring* current = nullptr;
 
 }  // namespace
 
-WebWiring::WebWiring(VoiceSelector& selector, DeliveryGuard::FailureHandler on_failure)
-    : selector_(selector), guard_(std::move(on_failure)) {
+WebWiring::WebWiring(WebForm&, VoiceSelector& selector, Wiring::FailureHandler on_failure)
+    : Wiring(selector, std::move(on_failure)) {
   current = this;
 }
 
@@ -22,19 +22,14 @@ WebWiring::~WebWiring() {
   if (current == this) current = nullptr;
 }
 
-// A radio button's change comes only for the one that became selected: that is the choice.
-// A check box's change is a toggle.
-void WebWiring::OnChange(std::size_t slot) {
-  if (slot >= form::kControlCount) return;
-  const form::ControlSpec& control = form::kControls[slot];
-  if (control.kind == form::ControlKind::RadioButton) {
-    Deliver([this, &control] { selector_.OnVoiceGroupChosen(control.index); });
-  } else if (const auto group = form::VoiceGroupOf(control)) {
-    Deliver([this, group, &control] { DeliverVoiceToggled(selector_, *group, control.index); });
-  }
-}
-
 }  // namespace voice_types::web
+
+namespace voice_types {
+
+// The page shows the failure, in words a teacher can pass on, and takes no more input.
+void ReportFailure(const std::string& message) { web::ShowFailure(message); }
+
+}  // namespace voice_types
 
 extern "C" EMSCRIPTEN_KEEPALIVE void voice_types_event(int slot) {
   if (voice_types::web::current != nullptr && slot >= 0) {

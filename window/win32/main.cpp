@@ -6,7 +6,7 @@
 
 #include <exception>
 
-#include "core/voice_selector.h"
+#include "window/program.h"
 #include "window/win32/win32_control_port.h"
 #include "window/win32/win32_form.h"
 #include "window/win32/win32_wiring.h"
@@ -15,12 +15,10 @@ namespace {
 
 int Run(HINSTANCE instance, int show) {
   using namespace voice_types;
-  win32::Win32Form form(instance);
-  win32::Win32ControlPort port(form);
-  VoiceSelector selector(port);
-  win32::Win32Wiring wiring(form, selector, win32::ReportFailureAndQuit);
-  wiring.Deliver([&selector] { selector.OnWindowLoaded(); });
-  if (wiring.Failed()) return 1;
+  Program<win32::Win32Form, win32::Win32ControlPort, win32::Win32Wiring> program(ReportFailure,
+                                                                                 instance);
+  if (!program.Start()) return 1;
+  win32::Win32Form& form = program.form;
   ShowWindow(form.Window(), show);
   UpdateWindow(form.Window());
 
@@ -36,7 +34,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   try {
     return Run(instance, show);
   } catch (const std::exception& error) {
-    voice_types::win32::ReportFailureAndQuit(error.what());
+    voice_types::ReportFailure(error.what());
     return 1;
   }
 }

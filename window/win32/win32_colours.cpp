@@ -45,6 +45,15 @@ void Win32Colours::Refresh() {
   window_ = ColoursOf(form::WindowPaint(mode_));
 }
 
+// A read-only edit asks as a static would, and gets an edit's colours all the same.
+LRESULT Win32Colours::Answer(std::size_t slot, HDC dc) const {
+  if (slot >= form::kControlCount) return 0;
+  const Colours& colours = controls_[slot];
+  SetTextColor(dc, colours.text);
+  SetBkColor(dc, colours.background);
+  return reinterpret_cast<LRESULT>(colours.brush);
+}
+
 void Win32Colours::Release() {
   for (Colours& colours : controls_) {
     if (colours.brush != nullptr) DeleteObject(colours.brush);

@@ -36,6 +36,9 @@ class Win32Colours {
   };
   const Colours& Control(std::size_t slot) const { return controls_.at(slot); }
   const Colours& Window() const { return window_; }
+  // The answer to a control's WM_CTLCOLOR* message: its colours set on the device context,
+  // and its brush; 0, the system's default, for a slot past the table.
+  LRESULT Answer(std::size_t slot, HDC dc) const;
 
  private:
   void Release();

@@ -2,12 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "window/win32/win32_control_port.h"
 
-#include "window/newest_line.h"
 #include "window/win32/win32_text.h"
 
 namespace voice_types::win32 {
-Win32ControlPort::Win32ControlPort(Win32Form& form)
-    : form_(form), shown_(form::kControls[form::LogSlot()].text) {}
+Win32ControlPort::Win32ControlPort(Win32Form& form) : form_(form) {}
 
 bool Win32ControlPort::ReadOptionSelected(ControlIndex option) const {
   return SendMessageW(form_.Option(option), BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -34,21 +32,19 @@ std::string Win32ControlPort::ReadVoiceCaption(VoiceGroup group, ControlIndex bo
   return WindowText(form_.Voice(group, box));
 }
 
-// An extension of the shown text replaces the empty selection at the end with its tail,
-// so appending a line costs the same however long the log is; the edit then scrolls its
-// caret, and with it the newest line, into view.
-void Win32ControlPort::WriteLogText(const Text& text) {
+// The empty selection at the end is replaced with the tail; the edit then scrolls its caret,
+// and with it the newest line, into view.
+void Win32ControlPort::AppendToLog(std::string_view tail) {
   HWND log = form_.Log();
-  if (const auto tail = text.TailAfter(shown_)) {
-    const auto end = static_cast<WPARAM>(GetWindowTextLengthW(log));
-    SendMessageW(log, EM_SETSEL, end, static_cast<LPARAM>(end));
-    SendMessageW(log, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(Widen(*tail).c_str()));
-  } else {
-    SetWindowTextW(log, Widen(text.View()).c_str());
-  }
-  shown_ = text;
-  // The log is the program's answer to the user: screen readers hear each line once it is whole.
-  if (const auto line = NewestLine(shown_.View())) Announce(form_.Announcer(), *line);
+  const auto end = static_cast<WPARAM>(GetWindowTextLengthW(log));
+  SendMessageW(log, EM_SETSEL, end, static_cast<LPARAM>(end));
+  SendMessageW(log, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(Widen(tail).c_str()));
 }
+
+void Win32ControlPort::ReplaceLog(std::string_view text) {
+  SetWindowTextW(form_.Log(), Widen(text).c_str());
+}
+
+void Win32ControlPort::Announce(std::string_view line) { win32::Announce(form_.Announcer(), line); }
 
 }  // namespace voice_types::win32

@@ -3,12 +3,12 @@
 // ControlPort on the Windows window's controls.
 #pragma once
 
-#include "core/control_port.h"
 #include "window/win32/win32_form.h"
+#include "window/window_port.h"
 
 namespace voice_types::win32 {
 
-class Win32ControlPort final : public ControlPort {
+class Win32ControlPort final : public WindowPort {
  public:
   explicit Win32ControlPort(Win32Form& form);
 
@@ -19,12 +19,11 @@ class Win32ControlPort final : public ControlPort {
   CheckState ReadVoiceState(VoiceGroup group, ControlIndex box) const override;
   void WriteVoiceState(VoiceGroup group, ControlIndex box, CheckState state) override;
   std::string ReadVoiceCaption(VoiceGroup group, ControlIndex box) const override;
-  Text ReadLogText() const override { return shown_; }
-  void WriteLogText(const Text& text) override;
+  void AppendToLog(std::string_view tail) override;
+  void ReplaceLog(std::string_view text) override;
+  void Announce(std::string_view line) override;
 
   Win32Form& form_;
-  // The log exactly as set; the box is read-only, so this is what it shows.
-  Text shown_;
 };
 
 }  // namespace voice_types::win32

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "window/win32/win32_dpi.h"
 
+#include "window/form.h"
+#include "window/win32/win32_text.h"
+
 namespace voice_types::win32 {
 namespace {
 
@@ -21,6 +24,26 @@ int DpiOf(HWND window) {
   const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
   return dpi;
+}
+
+Win32Font::Win32Font(int dpi) {
+  const form::WindowSpec& window = form::kWindow;
+  font_ = CreateFontW(-MulDiv(window.font_points, dpi, 72), 0, 0, 0, window.font_weight, FALSE,
+                      FALSE, FALSE, static_cast<BYTE>(window.font_charset), OUT_DEFAULT_PRECIS,
+                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_ROMAN,
+                      Widen(window.font_family).c_str());
+}
+
+Win32Font::~Win32Font() {
+  if (font_ != nullptr) DeleteObject(font_);
+}
+
+Win32Font& Win32Font::operator=(Win32Font&& other) noexcept {
+  if (this != &other) {
+    if (font_ != nullptr) DeleteObject(font_);
+    font_ = std::exchange(other.font_, nullptr);
+  }
+  return *this;
 }
 
 }  // namespace voice_types::win32

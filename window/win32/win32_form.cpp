@@ -5,61 +5,13 @@
 #include <stdexcept>
 
 #include "window/win32/resource_ids.h"
-#include "window/win32/win32_dpi.h"
 #include "window/win32/win32_text.h"
 
 namespace voice_types::win32 {
 namespace {
 
-using form::ControlKind;
-
 constexpr wchar_t kWindowClass[] = L"VoiceTypesWindow";
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-constexpr int kFirstControlId = 100;
-
-const wchar_t* ClassOf(ControlKind kind) {
-  switch (kind) {
-    case ControlKind::TextBox:
-      return L"EDIT";
-    case ControlKind::Label:
-      return L"STATIC";
-    case ControlKind::RadioButton:
-    case ControlKind::CheckBox:
-      return L"BUTTON";
-    case ControlKind::ListBox:
-      return L"LISTBOX";
-  }
-  throw std::logic_error("unknown control kind");
-}
-
-DWORD StyleOf(ControlKind kind) {
-  switch (kind) {
-    case ControlKind::TextBox:
-      return WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | ES_LEFT;
-    case ControlKind::Label:
-      return SS_LEFT;
-    case ControlKind::RadioButton:
-      return BS_AUTORADIOBUTTON;
-    case ControlKind::CheckBox:
-      return WS_TABSTOP | BS_AUTOCHECKBOX;
-    case ControlKind::ListBox:
-      return WS_TABSTOP | WS_VSCROLL | LBS_NOINTEGRALHEIGHT;
-  }
-  throw std::logic_error("unknown control kind");
-}
-
-// A control whose array differs from the one before starts a group: the arrow keys move
-// within it, and the radio buttons of one group exclude each other.
-DWORD GroupStyleOf(std::size_t slot) {
-  const bool first = slot == 0 || form::kControls[slot - 1].array != form::kControls[slot].array;
-  if (!first) return 0;
-  // The first radio button is the group's tab stop until one is selected.
-  return form::kControls[slot].kind == ControlKind::RadioButton ? WS_GROUP | WS_TABSTOP : WS_GROUP;
-}
-
-DWORD ExStyleOf(ControlKind kind) {
-  return kind == ControlKind::TextBox || kind == ControlKind::ListBox ? WS_EX_CLIENTEDGE : 0;
-}
 
 }  // namespace
 
@@ -83,7 +35,8 @@ Win32Form::Win32Form(HINSTANCE instance, HighContrastReader high_contrast)
                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                             nullptr, instance, this);
   if (window_ == nullptr) throw std::runtime_error("the main window could not be created");
-  CreateControls(instance);
+  controls_ = CreateControls(window_, instance);
+  announcer_ = CreateAnnouncer(window_, instance);
   ApplyDpi(DpiOf(window_));
   SendMessageW(Log(), EM_SETLIMITTEXT, 0, 0);  // the default holds only about 30,000 characters
   NameControls();
@@ -93,30 +46,6 @@ Win32Form::Win32Form(HINSTANCE instance, HighContrastReader high_contrast)
 Win32Form::~Win32Form() {
   destroying_ = true;
   if (window_ != nullptr) DestroyWindow(window_);
-  if (font_ != nullptr) DeleteObject(font_);
-}
-
-void Win32Form::CreateControls(HINSTANCE instance) {
-  for (std::size_t slot = 0; slot < form::kControlCount; ++slot) {
-    const form::ControlSpec& entry = form::kControls[slot];
-    const DWORD visible = entry.never_shown ? 0 : WS_VISIBLE;
-    HWND control = CreateWindowExW(
-        ExStyleOf(entry.kind), ClassOf(entry.kind), Widen(entry.text).c_str(),
-        WS_CHILD | visible | StyleOf(entry.kind) | GroupStyleOf(slot), 0, 0, 0, 0, window_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + slot)), instance, nullptr);
-    if (control == nullptr) throw std::runtime_error("a control could not be created");
-    for (std::string_view item : entry.items) {
-      const LRESULT row =
-          SendMessageW(control, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
-      SendMessageW(control, LB_SETITEMDATA, static_cast<WPARAM>(row), 0);
-    }
-    controls_[slot] = control;
-  }
-  announcer_ = CreateWindowExW(
-      0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT, 0, 0, 0, 0, window_,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + form::kControlCount)),
-      instance, nullptr);
-  if (announcer_ == nullptr) throw std::runtime_error("the announcer could not be created");
 }
 
 // Boxes and lists have no caption of their own for a screen reader to read.
@@ -131,22 +60,18 @@ void Win32Form::NameControls() {
 // Places every control and sizes the window for a dots-per-inch, with a font made for it.
 void Win32Form::ApplyDpi(int dpi) {
   dpi_ = dpi;
-  const form::WindowSpec& window_spec = form::kWindow;
-  HFONT old_font = font_;
-  font_ = CreateFontW(-MulDiv(window_spec.font_points, dpi, 72), 0, 0, 0, window_spec.font_weight,
-                      FALSE, FALSE, FALSE, static_cast<BYTE>(window_spec.font_charset),
-                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                      DEFAULT_PITCH | FF_ROMAN, Widen(window_spec.font_family).c_str());
+  Win32Font font(dpi);
   for (std::size_t slot = 0; slot < form::kControlCount; ++slot) {
     const form::Twips& place = form::kControls[slot].place;
     SetWindowPos(controls_[slot], nullptr, form::ToPixels(place.left, dpi),
                  form::ToPixels(place.top, dpi), form::ToPixels(place.width, dpi),
                  form::ToPixels(place.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageW(controls_[slot], WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+    SendMessageW(controls_[slot], WM_SETFONT, reinterpret_cast<WPARAM>(font.Handle()), TRUE);
   }
-  if (old_font != nullptr) DeleteObject(old_font);
-  ResizeClientArea(form::ToPixels(window_spec.client_width, dpi),
-                   form::ToPixels(window_spec.client_height, dpi));
+  // The old font goes only now that no control draws with it.
+  font_ = std::move(font);
+  ResizeClientArea(form::ToPixels(form::kWindow.client_width, dpi),
+                   form::ToPixels(form::kWindow.client_height, dpi));
 }
 
 // Sizes the window so that its client area has the given size, whatever its frame measures.
@@ -192,7 +117,7 @@ LRESULT Win32Form::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CTLCOLORBTN:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
-      return ColourControl(reinterpret_cast<HWND>(lparam), reinterpret_cast<HDC>(wparam));
+      return colours_.Answer(SlotOf(reinterpret_cast<HWND>(lparam)), reinterpret_cast<HDC>(wparam));
     case WM_ERASEBKGND: {
       RECT client;
       GetClientRect(window_, &client);
@@ -252,25 +177,11 @@ void Win32Form::RestoreFocus() {
   if (target != nullptr) SetFocus(target);
 }
 
-// A read-only edit asks as a static would, and gets an edit's colours all the same.
-LRESULT Win32Form::ColourControl(HWND control, HDC dc) {
-  const std::size_t slot = SlotOf(control);
-  if (slot >= form::kControlCount) return 0;
-  const Win32Colours::Colours& colours = colours_.Control(slot);
-  SetTextColor(dc, colours.text);
-  SetBkColor(dc, colours.background);
-  return reinterpret_cast<LRESULT>(colours.brush);
-}
-
 // The controls keep their texts, states and the focus; only their colours change.
 void Win32Form::RepaintInNewColours() {
   colours_.Refresh();
   for (HWND control : controls_) SendMessageW(control, WM_SYSCOLORCHANGE, 0, 0);
   RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-}
-
-std::size_t Win32Form::SlotOf(HWND control) const {
-  return static_cast<std::size_t>(GetDlgCtrlID(control) - kFirstControlId);
 }
 
 }  // namespace voice_types::win32

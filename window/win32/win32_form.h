@@ -5,12 +5,13 @@
 
 #include <windows.h>
 
-#include <array>
 #include <functional>
 
 #include "window/form.h"
 #include "window/win32/win32_accessible_names.h"
 #include "window/win32/win32_colours.h"
+#include "window/win32/win32_controls.h"
+#include "window/win32/win32_dpi.h"
 
 namespace voice_types::win32 {
 
@@ -36,7 +37,7 @@ class Win32Form {
   // live region: the newest log line goes there.
   HWND Announcer() const { return announcer_; }
   int Dpi() const { return dpi_; }
-  HFONT Font() const { return font_; }
+  HFONT Font() const { return font_.Handle(); }
   form::Contrast ContrastMode() const { return colours_.Mode(); }
 
   void OnCommand(CommandHandler handler) { on_command_ = std::move(handler); }
@@ -47,21 +48,18 @@ class Win32Form {
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
-  void CreateControls(HINSTANCE instance);
+  void NameControls();
   void ApplyDpi(int dpi);
   void ResizeClientArea(int width, int height);
-  LRESULT ColourControl(HWND control, HDC dc);
   void RepaintInNewColours();
   void MoveFocus(WPARAM wparam, LPARAM lparam);
-  void NameControls();
   void RestoreFocus();
-  std::size_t SlotOf(HWND control) const;
 
   HWND window_ = nullptr;
-  std::array<HWND, form::kControlCount> controls_{};
+  Controls controls_{};
   HWND announcer_ = nullptr;
   Win32Colours colours_;
-  HFONT font_ = nullptr;
+  Win32Font font_;
   int dpi_ = 96;
   bool destroying_ = false;
   CommandHandler on_command_;

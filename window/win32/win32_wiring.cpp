@@ -10,30 +10,37 @@
 namespace voice_types::win32 {
 
 Win32Wiring::Win32Wiring(Win32Form& form, VoiceSelector& selector,
-                         DeliveryGuard::FailureHandler on_failure)
-    : form_(form), selector_(selector), guard_(std::move(on_failure)) {
+                         Wiring::FailureHandler on_failure)
+    : Wiring(selector, std::move(on_failure)), form_(form) {
   form_.OnCommand([this](std::size_t slot, WORD code) { OnCommand(slot, code); });
 }
 
+// A radio button reports every click, also on the one already selected, and one reached by
+// the keyboard reports before it is selected: only a report after the selection has moved
+// is a choice.
 void Win32Wiring::OnCommand(std::size_t slot, WORD code) {
   if (slot >= form::kControlCount || code != BN_CLICKED) return;
-  const form::ControlSpec& control = form::kControls[slot];
-  if (control.kind == form::ControlKind::RadioButton) {
-    // A radio button reached by the keyboard reports before it is selected; only the
-    // report after the selection has moved is a choice.
-    if (SendMessageW(form_.Control(slot), BM_GETCHECK, 0, 0) != BST_CHECKED) return;
-    Deliver([this, &control] { selector_.OnVoiceGroupChosen(control.index); });
-  } else if (const auto group = form::VoiceGroupOf(control)) {
-    Deliver([this, group, &control] { DeliverVoiceToggled(selector_, *group, control.index); });
+  if (form::kControls[slot].kind == form::ControlKind::RadioButton) {
+    if (SendMessageW(form_.Control(slot), BM_GETCHECK, 0, 0) != BST_CHECKED || slot == chosen_) {
+      return;
+    }
+    chosen_ = slot;
   }
+  OnChange(slot);
 }
 
-void ReportFailureAndQuit(const std::string& message) {
-  const std::string said = std::string(catalogue::kStoppedAfterError) + message;
+}  // namespace voice_types::win32
+
+namespace voice_types {
+
+// Prints the failure to stderr, shows it in a message box and ends the message loop with
+// status 1.
+void ReportFailure(const std::string& message) {
+  const std::string said = FailureText(message);
   std::fprintf(stderr, "%s\n", said.c_str());
-  MessageBoxW(nullptr, Widen(said).c_str(), Widen(catalogue::kProgramName).c_str(),
+  MessageBoxW(nullptr, win32::Widen(said).c_str(), win32::Widen(catalogue::kProgramName).c_str(),
               MB_OK | MB_ICONERROR);
   PostQuitMessage(1);
 }
 
-}  // namespace voice_types::win32
+}  // namespace voice_types
