@@ -29,8 +29,9 @@ test=(
   reuse lintian
   # the desktop test: X11 properties, and a headless Wayland compositor with Qt's plugin
   x11-utils weston qt6-wayland
-  # the contrast test: a private session bus, and a fake desktop portal on it
-  dbus-daemon python3-dbus python3-gi
+  # the contrast test: a private session bus, and a fake desktop portal on it; what the
+  # screen reader Orca says
+  dbus-daemon python3-dbus python3-gi orca
   # the three browser engines the web tests drive: Chromium through chromedriver, WebKitGTK
   # through its WebDriver, Firefox ESR over WebDriver BiDi
   chromium chromium-driver python3-selenium python3-pil webkit2gtk-driver firefox-esr

@@ -16,14 +16,20 @@
 namespace voice_types::qt::tests {
 namespace {
 
-// The log's inserts as Qt hands them to its AT-SPI bridge, which sends each on the bus
-// unchanged as object:text-changed:insert.
+// What Qt hands its AT-SPI bridge, which sends it on the bus unchanged: the log's inserts
+// (object:text-changed:insert), and each notification shown (object:state-changed:showing),
+// which Orca speaks by its name.
 QObject* listened = nullptr;
 std::string inserted;
+std::vector<std::string> notified;
 
 void Record(QAccessibleEvent* event) {
   if (event->type() == QAccessible::TextInserted && event->object() == listened) {
     inserted += static_cast<QAccessibleTextInsertEvent*>(event)->textInserted().toStdString();
+  }
+  QAccessibleInterface* shown = event->accessibleInterface();
+  if (event->type() == QAccessible::ObjectShow && shown->role() == QAccessible::Notification) {
+    notified.push_back(shown->text(QAccessible::Name).toStdString());
   }
 }
 
@@ -33,6 +39,7 @@ void Listen(QObject* log) {
   QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(log != nullptr);
   QAccessible::installUpdateHandler(log != nullptr ? &Record : nullptr);
   inserted.clear();
+  notified.clear();
 }
 
 }  // namespace
@@ -52,11 +59,11 @@ QtWindow::~QtWindow() {
 
 std::vector<std::string> QtWindow::Heard() {
   if (listened != &form.Log()) Listen(&form.Log());
-  std::string line = std::exchange(inserted, {});
-  const std::string_view paragraph_end = "\u2029";  // Qt's stand-in for the CR LF
-  if (line.ends_with(paragraph_end)) line.resize(line.size() - paragraph_end.size());
-  if (line.empty()) return {};
-  return {line};
+  // The log sends its lines too, for a reader in the log: the same, joined.
+  std::string lines;
+  for (const std::string& line : notified) lines += line + "\u2029";  // Qt's CR LF
+  EXPECT_EQ(std::exchange(inserted, {}), lines);
+  return std::exchange(notified, {});
 }
 
 void QtWindow::Click(QAbstractButton& button) {

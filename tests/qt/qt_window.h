@@ -34,9 +34,8 @@ struct QtWindow : QtProgram {
   std::string Log() const { return std::string(port.LogText().View()); }
   // What the log box shows, line breaks as CR LF.
   std::string ShownLog();
-  // What screen readers were sent since the last call, from the first call on: the log's
-  // inserts, joined, as one line (the selector writes a toggle's line in two steps, so the
-  // bus carries it in two pieces, the prefix and then the voice).
+  // What screen readers were told since the last call, from the first call on: the name of
+  // each notification shown. The log's inserts must carry the same lines.
   std::vector<std::string> Heard();
 
   // Selecting the radio button that is already selected reports nothing in Qt, and an arrow

@@ -70,7 +70,6 @@ void QtControlPort::ReplaceLog(std::string_view text) {
   FollowEnd(form_.Log());
 }
 
-// The log's own inserts reach the accessibility bus; nothing more is said.
-void QtControlPort::Announce(std::string_view) {}
+void QtControlPort::Announce(std::string_view line) { form_.Announcer().Announce(line); }
 
 }  // namespace voice_types::qt

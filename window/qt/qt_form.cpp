@@ -115,6 +115,7 @@ QtForm::QtForm() : window_(std::make_unique<QWidget>()) {
     previous = widget;
     controls_[slot] = widget;
   }
+  announcer_ = new QtAnnouncer(*window_);
   Paint(form::Contrast::Default);
   contrast_ =
       std::make_unique<PortalContrast>([this](form::Contrast contrast) { Paint(contrast); });

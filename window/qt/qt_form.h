@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "window/form.h"
+#include "window/qt/qt_announcer.h"
 #include "window/qt/qt_portal_contrast.h"
 
 namespace voice_types::qt {
@@ -27,6 +28,9 @@ class QtForm {
   QRadioButton& Option(ControlIndex option);
   QCheckBox& Voice(VoiceGroup group, ControlIndex box);
   QPlainTextEdit& Log();
+  // After the fifteen controls, out of the tab order: screen readers hear the newest log
+  // line from it.
+  QtAnnouncer& Announcer() { return *announcer_; }
   form::Contrast ContrastMode() const { return contrast_mode_; }
 
  private:
@@ -34,6 +38,7 @@ class QtForm {
 
   std::unique_ptr<QWidget> window_;
   std::array<QWidget*, form::kControlCount> controls_{};
+  QtAnnouncer* announcer_ = nullptr;
   // Follows the desktop's contrast setting; the window is painted for it.
   std::unique_ptr<PortalContrast> contrast_;
   form::Contrast contrast_mode_ = form::Contrast::Default;
