@@ -26,24 +26,12 @@ int DpiOf(HWND window) {
   return dpi;
 }
 
-Win32Font::Win32Font(int dpi) {
+Win32Font MakeFont(int dpi) {
   const form::WindowSpec& window = form::kWindow;
-  font_ = CreateFontW(-MulDiv(window.font_points, dpi, 72), 0, 0, 0, window.font_weight, FALSE,
-                      FALSE, FALSE, static_cast<BYTE>(window.font_charset), OUT_DEFAULT_PRECIS,
-                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_ROMAN,
-                      Widen(window.font_family).c_str());
-}
-
-Win32Font::~Win32Font() {
-  if (font_ != nullptr) DeleteObject(font_);
-}
-
-Win32Font& Win32Font::operator=(Win32Font&& other) noexcept {
-  if (this != &other) {
-    if (font_ != nullptr) DeleteObject(font_);
-    font_ = std::exchange(other.font_, nullptr);
-  }
-  return *this;
+  return Win32Font(CreateFontW(-MulDiv(window.font_points, dpi, 72), 0, 0, 0, window.font_weight,
+                               FALSE, FALSE, FALSE, static_cast<BYTE>(window.font_charset),
+                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                               DEFAULT_PITCH | FF_ROMAN, Widen(window.font_family).c_str()));
 }
 
 }  // namespace voice_types::win32

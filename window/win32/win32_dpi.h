@@ -6,25 +6,18 @@
 
 #include <windows.h>
 
-#include <utility>
+#include <memory>
+#include <type_traits>
 
 namespace voice_types::win32 {
 
 int DpiOf(HWND window);
 
 // The form's font at a dots-per-inch, deleted with its holder.
-class Win32Font {
- public:
-  Win32Font() = default;
-  explicit Win32Font(int dpi);
-  ~Win32Font();
-  Win32Font(Win32Font&& other) noexcept : font_(std::exchange(other.font_, nullptr)) {}
-  Win32Font& operator=(Win32Font&& other) noexcept;
-
-  HFONT Handle() const { return font_; }
-
- private:
-  HFONT font_ = nullptr;
+struct FontDeleter {
+  void operator()(HFONT font) const { DeleteObject(font); }
 };
+using Win32Font = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
+Win32Font MakeFont(int dpi);
 
 }  // namespace voice_types::win32

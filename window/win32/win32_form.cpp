@@ -60,13 +60,13 @@ void Win32Form::NameControls() {
 // Places every control and sizes the window for a dots-per-inch, with a font made for it.
 void Win32Form::ApplyDpi(int dpi) {
   dpi_ = dpi;
-  Win32Font font(dpi);
+  Win32Font font = MakeFont(dpi);
   for (std::size_t slot = 0; slot < form::kControlCount; ++slot) {
     const form::Twips& place = form::kControls[slot].place;
     SetWindowPos(controls_[slot], nullptr, form::ToPixels(place.left, dpi),
                  form::ToPixels(place.top, dpi), form::ToPixels(place.width, dpi),
                  form::ToPixels(place.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageW(controls_[slot], WM_SETFONT, reinterpret_cast<WPARAM>(font.Handle()), TRUE);
+    SendMessageW(controls_[slot], WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
   }
   // The old font goes only now that no control draws with it.
   font_ = std::move(font);

@@ -37,7 +37,7 @@ class Win32Form {
   // live region: the newest log line goes there.
   HWND Announcer() const { return announcer_; }
   int Dpi() const { return dpi_; }
-  HFONT Font() const { return font_.Handle(); }
+  HFONT Font() const { return font_.get(); }
   form::Contrast ContrastMode() const { return colours_.Mode(); }
 
   void OnCommand(CommandHandler handler) { on_command_ = std::move(handler); }
