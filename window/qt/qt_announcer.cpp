@@ -24,8 +24,12 @@ QAccessibleInterface* MakeAccessible(const QString&, QObject* object) {
 }  // namespace
 
 QtAnnouncer::QtAnnouncer(QWidget& window) : QWidget(&window) {
-  static const bool installed = (QAccessible::installFactory(MakeAccessible), true);
-  (void)installed;
+  // Qt asks its factories for every widget's interface: ours, once for the program.
+  static const bool factory_installed = [] {
+    QAccessible::installFactory(MakeAccessible);
+    return true;
+  }();
+  (void)factory_installed;
   setObjectName(QStringLiteral("Announcer"));
   setFocusPolicy(Qt::NoFocus);
   setGeometry(0, 0, 1, 1);

@@ -13,14 +13,11 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"VoiceTypesWindow";
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
-}  // namespace
-
-Win32Form::Win32Form(HINSTANCE instance, HighContrastReader high_contrast)
-    : colours_(high_contrast) {
-  const form::WindowSpec& window_spec = form::kWindow;
+// The window's class: its procedure, its icon at both sizes and the arrow cursor.
+void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
   WNDCLASSEXW window_class{};
   window_class.cbSize = sizeof(window_class);
-  window_class.lpfnWndProc = WindowProc;
+  window_class.lpfnWndProc = procedure;
   window_class.hInstance = instance;
   window_class.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
   window_class.hIcon = static_cast<HICON>(LoadImageW(
@@ -30,8 +27,14 @@ Win32Form::Win32Form(HINSTANCE instance, HighContrastReader high_contrast)
                  GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
   window_class.lpszClassName = kWindowClass;
   RegisterClassExW(&window_class);
+}
 
-  window_ = CreateWindowExW(0, kWindowClass, Widen(window_spec.caption).c_str(), kWindowStyle,
+}  // namespace
+
+Win32Form::Win32Form(HINSTANCE instance, HighContrastReader high_contrast)
+    : colours_(high_contrast) {
+  RegisterWindowClass(instance, WindowProc);
+  window_ = CreateWindowExW(0, kWindowClass, Widen(form::kWindow.caption).c_str(), kWindowStyle,
                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
                             nullptr, instance, this);
   if (window_ == nullptr) throw std::runtime_error("the main window could not be created");
