@@ -24,57 +24,57 @@ mergeInto(LibraryManager.library, {
   },
 
   vt_make_element__deps: ["$voiceTypes"],
-  // One control of the form table, as a record named field by field (web_page.cpp).
+  // One control of the form table, as a record named field by field (web_form.cpp).
   vt_make_element: function (record, recordLength) {
-    const spec = JSON.parse(voiceTypes.text(record, recordLength));
+    const control = JSON.parse(voiceTypes.text(record, recordLength));
     const tags = {textbox: "textarea", label: "div", radio: "label", checkbox: "label",
                   listbox: "select"};
-    const element = document.createElement(tags[spec.kind]);
-    element.id = spec.id;
+    const element = document.createElement(tags[control.kind]);
+    element.id = control.id;
     element.className = "control";
-    if (spec.kind === "textbox") {
+    if (control.kind === "textbox") {
       element.readOnly = true;
       element.spellcheck = false;
-      element.value = spec.text;
-    } else if (spec.kind === "label") {
-      element.textContent = spec.text;
-    } else if (spec.kind === "radio" || spec.kind === "checkbox") {
+      element.value = control.text;
+    } else if (control.kind === "label") {
+      element.textContent = control.text;
+    } else if (control.kind === "radio" || control.kind === "checkbox") {
       const input = document.createElement("input");
-      input.type = spec.kind;
+      input.type = control.kind;
       // Nothing the browser remembers from an earlier visit may be filled into a fresh window.
       input.setAttribute("autocomplete", "off");
-      if (spec.kind === "radio") input.name = spec.array;
+      if (control.kind === "radio") input.name = control.array;
       const caption = document.createElement("span");
-      caption.textContent = spec.text;
+      caption.textContent = control.text;
       element.append(input, caption);
       input.addEventListener("change", function () {
-        voiceTypes.deliver(spec.slot);
+        voiceTypes.deliver(control.slot);
       });
     } else {
-      element.size = spec.items.length;
-      spec.items.forEach(function (text) {
+      element.size = control.items.length;
+      control.items.forEach(function (text) {
         const item = document.createElement("option");
         item.textContent = text;
         item.value = "0";
         element.append(item);
       });
     }
-    if (spec.name !== "") element.setAttribute("aria-label", spec.name);
-    if (spec.title) {
+    if (control.name !== "") element.setAttribute("aria-label", control.name);
+    if (control.title) {
       element.setAttribute("role", "heading");
       element.setAttribute("aria-level", "1");
     }
     const style = element.style;
-    style.left = spec.left + "px";
-    style.top = spec.top + "px";
-    style.width = spec.width + "px";
-    style.height = spec.height + "px";
-    voiceTypes.paint(element, spec.background, spec.pair);
-    element.hidden = spec.hidden;
-    voiceTypes.controls[spec.slot] = element;
+    style.left = control.left + "px";
+    style.top = control.top + "px";
+    style.width = control.width + "px";
+    style.height = control.height + "px";
+    voiceTypes.paint(element, control.background, control.pair);
+    element.hidden = control.hidden;
+    voiceTypes.controls[control.slot] = element;
     document.getElementById("window").append(element);
     // A text set at start leaves the caret, and so the first focus, at the top.
-    if (spec.kind === "textbox") element.setSelectionRange(0, 0);
+    if (control.kind === "textbox") element.setSelectionRange(0, 0);
   },
 
   vt_is_checked__deps: ["$voiceTypes"],
