@@ -27,8 +27,9 @@ void Record(QAccessibleEvent* event) {
   if (event->type() == QAccessible::TextInserted && event->object() == listened) {
     inserted += static_cast<QAccessibleTextInsertEvent*>(event)->textInserted().toStdString();
   }
+  if (event->type() != QAccessible::ObjectShow) return;
   QAccessibleInterface* shown = event->accessibleInterface();
-  if (event->type() == QAccessible::ObjectShow && shown->role() == QAccessible::Notification) {
+  if (shown != nullptr && shown->role() == QAccessible::Notification) {
     notified.push_back(shown->text(QAccessible::Name).toStdString());
   }
 }

@@ -6,34 +6,20 @@
 #include <cstdio>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "core/catalogue.h"
 #include "tests/support/worked_sequence.h"
 #include "window/form.h"
+#include "window/web/web_json.h"
 
 namespace {
 
 using namespace voice_types::form;
 using voice_types::VoiceGroup;
 using voice_types::tests::SoakKey;
+using namespace voice_types::web;
 namespace catalogue = voice_types::catalogue;
-
-std::string Json(std::string_view text) {
-  std::string quoted = "\"";
-  for (char c : text) {
-    if (c == '"' || c == '\\') {
-      quoted += '\\';
-      quoted += c;
-    } else if (c == '\r') {
-      quoted += "\\r";
-    } else if (c == '\n') {
-      quoted += "\\n";
-    } else {
-      quoted += c;
-    }
-  }
-  return quoted + "\"";
-}
 
 // A key as the browser tests name it.
 std::string_view KeyName(SoakKey key) {
@@ -47,52 +33,54 @@ std::string_view KeyName(SoakKey key) {
   return "";
 }
 
+std::string Number(int number) { return std::to_string(number); }
+
 std::string Colour(const std::optional<Rgb>& rgb) {
   if (!rgb) return "null";
-  char text[16];
-  std::snprintf(text, sizeof text, "[%d,%d,%d]", rgb->red, rgb->green, rgb->blue);
-  return text;
+  return JsonList({Number(rgb->red), Number(rgb->green), Number(rgb->blue)});
+}
+
+std::string Control(const ControlSpec& c) {
+  return JsonRecord(
+      {{"kind", JsonText(NameOf(c.kind))},
+       {"array", JsonText(c.array)},
+       {"index", Number(c.index)},
+       {"text", JsonText(c.text)},
+       {"items", JsonTexts(c.items)},
+       {"place",
+        JsonList({Number(ToPixels(c.place.left, 96)), Number(ToPixels(c.place.top, 96)),
+                  Number(ToPixels(c.place.width, 96)), Number(ToPixels(c.place.height, 96))})},
+       {"background", Colour(c.background)},
+       {"name", JsonText(c.accessible_name)},
+       {"never_shown", JsonFlag(c.never_shown)}});
 }
 
 }  // namespace
 
 int main() {
-  std::printf("{\"window\":{\"width\":%d,\"height\":%d,\"background\":%s,\"caption\":%s},",
-              ToPixels(kWindow.client_width, 96), ToPixels(kWindow.client_height, 96),
-              Colour(kWindow.background).c_str(), Json(kWindow.caption).c_str());
-  std::printf("\"controls\":[");
-  for (std::size_t slot = 0; slot < kControlCount; ++slot) {
-    const ControlSpec& c = kControls[slot];
-    std::string items = "[";
-    for (std::string_view item : c.items) items += (items.size() > 1 ? "," : "") + Json(item);
-    std::printf(
-        "%s{\"kind\":\"%s\",\"array\":%s,\"index\":%d,\"text\":%s,\"items\":%s],"
-        "\"place\":[%d,%d,%d,%d],\"background\":%s,\"name\":%s,\"never_shown\":%s}",
-        slot ? "," : "", std::string(NameOf(c.kind)).c_str(), Json(c.array).c_str(), c.index,
-        Json(c.text).c_str(), items.c_str(), ToPixels(c.place.left, 96), ToPixels(c.place.top, 96),
-        ToPixels(c.place.width, 96), ToPixels(c.place.height, 96), Colour(c.background).c_str(),
-        Json(c.accessible_name).c_str(), c.never_shown ? "true" : "false");
-  }
-  std::printf("],\"chosen_prefix\":%s,\"toggled_prefixes\":[",
-              Json(catalogue::kChosenPrefix).c_str());
+  std::vector<std::string> controls, toggled, logs, keyboard;
+  for (const ControlSpec& control : kControls) controls.push_back(Control(control));
   for (VoiceGroup group : voice_types::kVoiceGroups) {
-    std::printf("%s[%s,%s]", group == VoiceGroup::Female ? "" : ",",
-                Json(catalogue::ToggledPrefix(group, false)).c_str(),
-                Json(catalogue::ToggledPrefix(group, true)).c_str());
+    toggled.push_back(JsonList({JsonText(catalogue::ToggledPrefix(group, false)),
+                                JsonText(catalogue::ToggledPrefix(group, true))}));
   }
-  std::printf("],\"worked_sequence\":[");
-  const char* separator = "";
   for (const std::string& log : voice_types::tests::WorkedSequenceLogs()) {
-    std::printf("%s%s", separator, Json(log).c_str());
-    separator = ",";
+    logs.push_back(JsonText(log));
   }
-  std::printf("],\"keyboard\":[");
-  separator = "";
   for (const std::vector<SoakKey>& keys : voice_types::tests::WorkedSequenceKeys()) {
-    std::string names;
-    for (SoakKey key : keys) names += (names.empty() ? "" : ",") + Json(KeyName(key));
-    std::printf("%s[%s]", separator, names.c_str());
-    separator = ",";
+    std::vector<std::string> names;
+    for (SoakKey key : keys) names.push_back(JsonText(KeyName(key)));
+    keyboard.push_back(JsonList(names));
   }
-  std::printf("]}\n");
+  const std::string window = JsonRecord({{"width", Number(ToPixels(kWindow.client_width, 96))},
+                                         {"height", Number(ToPixels(kWindow.client_height, 96))},
+                                         {"background", Colour(kWindow.background)},
+                                         {"caption", JsonText(kWindow.caption)}});
+  std::printf("%s\n", JsonRecord({{"window", window},
+                                  {"controls", JsonList(controls)},
+                                  {"chosen_prefix", JsonText(catalogue::kChosenPrefix)},
+                                  {"toggled_prefixes", JsonList(toggled)},
+                                  {"worked_sequence", JsonList(logs)},
+                                  {"keyboard", JsonList(keyboard)}})
+                          .c_str());
 }

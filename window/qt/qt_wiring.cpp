@@ -15,22 +15,23 @@ QtWiring::QtWiring(QtForm& form, VoiceSelector& selector, Wiring::FailureHandler
     : Wiring(selector, std::move(on_failure)) {
   for (std::size_t slot = 0; slot < form::kControlCount; ++slot) {
     const form::ControlKind kind = form::kControls[slot].kind;
+    QWidget* control = &form.Control(slot);
+    const auto changed = [this, slot] { OnChange(slot); };
     if (kind == form::ControlKind::RadioButton) {
       // A radio button reports the change after the selection has moved, and the button
       // that lost it reports too; only the newly selected one is a choice.
-      QObject::connect(static_cast<QRadioButton*>(&form.Control(slot)), &QAbstractButton::toggled,
-                       &form.Window(), [this, slot](bool selected) {
-                         if (selected) OnChange(slot);
+      QObject::connect(static_cast<QAbstractButton*>(control), &QAbstractButton::toggled,
+                       &form.Window(), [changed](bool selected) {
+                         if (selected) changed();
                        });
     } else if (kind == form::ControlKind::CheckBox) {
       // Any change of a box's state, the program's own included, is delivered at once.
-      auto* box = static_cast<QCheckBox*>(&form.Control(slot));
 #if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
-      QObject::connect(box, &QCheckBox::checkStateChanged, &form.Window(),
-                       [this, slot] { OnChange(slot); });
+      QObject::connect(static_cast<QCheckBox*>(control), &QCheckBox::checkStateChanged,
+                       &form.Window(), changed);
 #else
-      QObject::connect(box, &QCheckBox::stateChanged, &form.Window(),
-                       [this, slot] { OnChange(slot); });
+      QObject::connect(static_cast<QCheckBox*>(control), &QCheckBox::stateChanged, &form.Window(),
+                       changed);
 #endif
     }
   }

@@ -2,12 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "window/web/web_form.h"
 
-#include <initializer_list>
-#include <span>
 #include <string>
-#include <utility>
 
 #include "window/paint.h"
+#include "window/web/web_json.h"
 #include "window/web/web_page.h"
 
 namespace voice_types::web {
@@ -20,39 +18,6 @@ constexpr int kPointsPerInch = 72;
 int Pixels(int twips) { return form::ToPixels(twips, kCssPixelsPerInch); }
 
 int ToRgb(form::Rgb rgb) { return (rgb.red << 16) | (rgb.green << 8) | rgb.blue; }
-
-// A text as a JSON string.
-std::string Quoted(std::string_view text) {
-  std::string quoted = "\"";
-  for (char c : text) {
-    if (c == '"' || c == '\\') quoted += '\\';
-    if (static_cast<unsigned char>(c) < 0x20) {
-      quoted += "\\u00";
-      quoted += "0123456789abcdef"[c >> 4];
-      quoted += "0123456789abcdef"[c & 0xF];
-    } else {
-      quoted += c;
-    }
-  }
-  return quoted + '"';
-}
-
-// A JSON object of named fields, each value written as JSON already.
-std::string Record(std::initializer_list<std::pair<std::string_view, std::string>> fields) {
-  std::string record;
-  for (const auto& [name, value] : fields) {
-    record += (record.empty() ? "{" : ",") + Quoted(name) + ":" + value;
-  }
-  return record + "}";
-}
-
-std::string List(std::span<const std::string_view> items) {
-  std::string list = "[";
-  for (std::string_view item : items) list += (list.size() > 1 ? "," : "") + Quoted(item);
-  return list + "]";
-}
-
-std::string Flag(bool flag) { return flag ? "true" : "false"; }
 
 std::string IdOf(const form::ControlSpec& control) {
   std::string id(control.array);
@@ -73,21 +38,21 @@ WebForm::WebForm() {
     const form::Paint published = form::PaintOf(control, form::Contrast::Default);
     const int background = published.background ? ToRgb(*published.background) : -1;
     const form::Pair pair = form::PaintOf(control, form::Contrast::More).pair;
-    MakeElement(Record({{"slot", std::to_string(slot)},
-                        {"kind", Quoted(form::NameOf(control.kind))},
-                        {"id", Quoted(IdOf(control))},
-                        {"array", Quoted(control.array)},
-                        {"text", Quoted(control.text)},
-                        {"items", List(control.items)},
-                        {"left", std::to_string(Pixels(control.place.left))},
-                        {"top", std::to_string(Pixels(control.place.top))},
-                        {"width", std::to_string(Pixels(control.place.width))},
-                        {"height", std::to_string(Pixels(control.place.height))},
-                        {"background", std::to_string(background)},
-                        {"pair", Quoted(form::NameOf(pair))},
-                        {"name", Quoted(control.accessible_name)},
-                        {"hidden", Flag(control.never_shown)},
-                        {"title", Flag(slot == form::TitleSlot())}}));
+    MakeElement(JsonRecord({{"slot", std::to_string(slot)},
+                            {"kind", JsonText(form::NameOf(control.kind))},
+                            {"id", JsonText(IdOf(control))},
+                            {"array", JsonText(control.array)},
+                            {"text", JsonText(control.text)},
+                            {"items", JsonTexts(control.items)},
+                            {"left", std::to_string(Pixels(control.place.left))},
+                            {"top", std::to_string(Pixels(control.place.top))},
+                            {"width", std::to_string(Pixels(control.place.width))},
+                            {"height", std::to_string(Pixels(control.place.height))},
+                            {"background", std::to_string(background)},
+                            {"pair", JsonText(form::NameOf(pair))},
+                            {"name", JsonText(control.accessible_name)},
+                            {"hidden", JsonFlag(control.never_shown)},
+                            {"title", JsonFlag(slot == form::TitleSlot())}}));
   }
   Focus(Slot(form::LogSlot()));
 }
