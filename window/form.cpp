@@ -30,62 +30,48 @@ constexpr int kVoiceHeight = 375;
 
 ControlSpec Voice(VoiceGroup group, ControlIndex box) {
   const bool female = group == Female;
-  return {CheckBox,
-          VoiceArrayName(group),
-          box,
-          VoiceCaption(group, box),
-          {},
-          {female ? kLeftColumn : kRightColumn, kFirstVoiceRow + box * kVoiceRowPitch, kColumnWidth,
-           kVoiceHeight},
-          female ? kFemaleVoiceColour : kMaleVoiceColour,
-          {},
-          false};
+  return {.kind = CheckBox,
+          .array = VoiceArrayName(group),
+          .index = box,
+          .text = VoiceCaption(group, box),
+          .place = {female ? kLeftColumn : kRightColumn, kFirstVoiceRow + box * kVoiceRowPitch,
+                    kColumnWidth, kVoiceHeight},
+          .background = female ? kFemaleVoiceColour : kMaleVoiceColour};
 }
 
 ControlSpec Option(VoiceGroup group) {
   const bool female = group == Female;
-  return {RadioButton,
-          kOptionArray,
-          OptionIndexOf(group),
-          OptionCaption(group),
-          {},
-          {female ? kLeftColumn : kRightColumn, 720, kColumnWidth, 495},
-          female ? kFemaleOptionColour : kMaleOptionColour,
-          {},
-          false};
+  return {.kind = RadioButton,
+          .array = kOptionArray,
+          .index = OptionIndexOf(group),
+          .text = OptionCaption(group),
+          .place = {female ? kLeftColumn : kRightColumn, 720, kColumnWidth, 495},
+          .background = female ? kFemaleOptionColour : kMaleOptionColour};
 }
 
 }  // namespace
 
 const std::array<ControlSpec, kControlCount> kControls = {{
-    {TextBox,
-     kLogArray,
-     0,
-     catalogue::kExerciseText,
-     {},
-     {120, 3120, 6735, 1815},
-     {},
-     catalogue::kLogAccessibleName,
-     false},
+    {.kind = TextBox,
+     .array = kLogArray,
+     .index = 0,
+     .text = catalogue::kExerciseText,
+     .place = {120, 3120, 6735, 1815},
+     .accessible_name = catalogue::kLogAccessibleName},
     // Lies under the log and past the window's edges; nothing ever shows it.
-    {TextBox,
-     kLogArray,
-     1,
-     catalogue::kAphorismText,
-     {},
-     {600, 3480, 6735, 1815},
-     {},
-     catalogue::kAphorismAccessibleName,
-     true},
-    {Label,
-     kLabelArray,
-     0,
-     catalogue::kTitleLabel,
-     {},
-     {960, 0, 4575, 375},
-     kLabelColour,
-     {},
-     false},
+    {.kind = TextBox,
+     .array = kLogArray,
+     .index = 1,
+     .text = catalogue::kAphorismText,
+     .place = {600, 3480, 6735, 1815},
+     .accessible_name = catalogue::kAphorismAccessibleName,
+     .never_shown = true},
+    {.kind = Label,
+     .array = kLabelArray,
+     .index = 0,
+     .text = catalogue::kTitleLabel,
+     .place = {960, 0, 4575, 375},
+     .background = kLabelColour},
     Option(Female),
     Option(Male),
     Voice(Female, 0),
@@ -96,24 +82,18 @@ const std::array<ControlSpec, kControlCount> kControls = {{
     Voice(Male, 1),
     Voice(Male, 2),
     Voice(Male, 3),
-    {ListBox,
-     kNoteList,
-     kNoIndex,
-     {},
-     catalogue::kNoteItems,
-     {4680, 1320, 1335, 1200},
-     {},
-     catalogue::kNotesLabel,
-     false},
-    {Label,
-     kLabelArray,
-     1,
-     catalogue::kNotesLabel,
-     {},
-     {4680, 720, 1335, 615},
-     kLabelColour,
-     {},
-     false},
+    {.kind = ListBox,
+     .array = kNoteList,
+     .index = kNoIndex,
+     .items = catalogue::kNoteItems,
+     .place = {4680, 1320, 1335, 1200},
+     .accessible_name = catalogue::kNotesLabel},
+    {.kind = Label,
+     .array = kLabelArray,
+     .index = 1,
+     .text = catalogue::kNotesLabel,
+     .place = {4680, 720, 1335, 615},
+     .background = kLabelColour},
 }};
 
 const WindowSpec kWindow = {
@@ -145,6 +125,12 @@ std::size_t VoiceSlot(VoiceGroup group, ControlIndex box) {
 std::size_t LogSlot() { return SlotOf(kLogArray, 0); }
 
 std::size_t TitleSlot() { return SlotOf(kLabelArray, 0); }
+
+std::string IdOf(const ControlSpec& control) {
+  std::string id(control.array);
+  if (control.index != kNoIndex) id += "(" + std::to_string(control.index) + ")";
+  return id;
+}
 
 std::optional<VoiceGroup> VoiceGroupOf(const ControlSpec& control) {
   if (control.kind != CheckBox) return std::nullopt;

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "core/controls.h"
@@ -35,12 +36,12 @@ struct ControlSpec {
   ControlKind kind;
   std::string_view array;
   ControlIndex index;  // kNoIndex for a control that is not part of an array
-  std::string_view text;
-  std::span<const std::string_view> items;  // list box rows
+  std::string_view text = {};
+  std::span<const std::string_view> items = {};  // list box rows
   Twips place;
-  std::optional<Rgb> background;     // nothing: the platform's default
-  std::string_view accessible_name;  // empty: the text names the control
-  bool never_shown;
+  std::optional<Rgb> background = {};     // nothing: the platform's default
+  std::string_view accessible_name = {};  // empty: the text names the control
+  bool never_shown = false;
 };
 
 inline constexpr ControlIndex kNoIndex = -1;
@@ -79,6 +80,10 @@ std::size_t TitleSlot();
 // The kind's name where a control is described as text: "textbox", "label", "radio",
 // "checkbox", "listbox".
 std::string_view NameOf(ControlKind kind);
+
+// The control's name to look it up by: its array, with its index where it has one, as in
+// "Option1(0)" and "List1".
+std::string IdOf(const ControlSpec& control);
 
 // The group whose boxes form this control's array, if it is a voice check box.
 std::optional<VoiceGroup> VoiceGroupOf(const ControlSpec& control);

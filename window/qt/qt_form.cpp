@@ -104,9 +104,7 @@ QtForm::QtForm() : window_(std::make_unique<QWidget>()) {
     const form::ControlSpec& control = form::kControls[slot];
     QWidget* widget = MakeControl(control, *window_);
     widget->setGeometry(ToRect(control.place));
-    widget->setObjectName(
-        FromUtf8(control.array) +
-        (control.index == form::kNoIndex ? QString() : QStringLiteral("(%1)").arg(control.index)));
+    widget->setObjectName(FromUtf8(form::IdOf(control)));
     if (!control.accessible_name.empty()) {
       widget->setAccessibleName(FromUtf8(control.accessible_name));
     }
