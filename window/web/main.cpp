@@ -40,6 +40,6 @@ int main() {
   } catch (const std::exception& error) {
     ReportFailure(error.what());
   }
-  web::MarkReady();
+  vt_ready();
   return 0;
 }

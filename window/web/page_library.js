@@ -7,20 +7,21 @@
 /* global voiceTypes, voiceTypesFail */
 
 mergeInto(LibraryManager.library, {
-  vt_make_window_area__deps: ["$voiceTypes"],
-  vt_make_window_area: function (width, height, rgb, caption, captionLength, family,
-                                 familyLength, fontPixels) {
+  vt_make_window__deps: ["$voiceTypes"],
+  // The window's area, as a record named field by field (web_form.cpp).
+  vt_make_window: function (record, recordLength) {
+    const frame = JSON.parse(voiceTypes.text(record, recordLength));
     const area = document.getElementById("window");
-    area.style.width = width + "px";
-    area.style.height = height + "px";
-    voiceTypes.size = {width: width, height: height};
+    area.style.width = frame.width + "px";
+    area.style.height = frame.height + "px";
+    voiceTypes.size = {width: frame.width, height: frame.height};
     voiceTypes.fit();
     // Turning the device resizes the window too.
     window.addEventListener("resize", voiceTypes.fit);
-    voiceTypes.paint(area, rgb, "window");
-    area.style.fontFamily = JSON.stringify(voiceTypes.text(family, familyLength)) + ", serif";
-    area.style.fontSize = fontPixels + "px";
-    document.title = voiceTypes.text(caption, captionLength);
+    voiceTypes.paint(area, frame.background, "window");
+    area.style.fontFamily = JSON.stringify(frame.font) + ", serif";
+    area.style.fontSize = frame.fontPixels + "px";
+    document.title = frame.caption;
   },
 
   vt_make_element__deps: ["$voiceTypes"],
@@ -79,24 +80,24 @@ mergeInto(LibraryManager.library, {
 
   vt_is_checked__deps: ["$voiceTypes"],
   vt_is_checked: function (slot) {
-    return voiceTypes.input(slot).checked ? 1 : 0;
+    return voiceTypes.input(slot).checked;
   },
 
   vt_is_indeterminate__deps: ["$voiceTypes"],
   vt_is_indeterminate: function (slot) {
-    return voiceTypes.input(slot).indeterminate ? 1 : 0;
+    return voiceTypes.input(slot).indeterminate;
   },
 
   vt_set_check_state__deps: ["$voiceTypes"],
   vt_set_check_state: function (slot, checked, indeterminate) {
     const input = voiceTypes.input(slot);
-    input.checked = checked !== 0;
-    input.indeterminate = indeterminate !== 0;
+    input.checked = checked;
+    input.indeterminate = indeterminate;
   },
 
   vt_set_shown__deps: ["$voiceTypes"],
   vt_set_shown: function (slot, shown) {
-    voiceTypes.controls[slot].hidden = shown === 0;
+    voiceTypes.controls[slot].hidden = !shown;
   },
 
   vt_caption_of__deps: ["$voiceTypes"],

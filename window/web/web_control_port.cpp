@@ -2,54 +2,59 @@
 // SPDX-License-Identifier: MIT
 #include "window/web/web_control_port.h"
 
+#include <cstdlib>
+
+#include "window/form.h"
 #include "window/web/web_page.h"
 
 namespace voice_types::web {
 namespace {
 
-int OptionAt(ControlIndex option) { return WebForm::Slot(form::OptionSlot(option)); }
-
-int VoiceAt(VoiceGroup group, ControlIndex box) {
-  return WebForm::Slot(form::VoiceSlot(group, box));
+std::string CaptionAt(std::size_t slot) {
+  char* caption = vt_caption_of(slot);
+  std::string copy(caption);
+  std::free(caption);
+  return copy;
 }
 
 }  // namespace
 
 bool WebControlPort::ReadOptionSelected(ControlIndex option) const {
-  return IsChecked(OptionAt(option));
+  return vt_is_checked(form::OptionSlot(option));
 }
 
 std::string WebControlPort::ReadOptionCaption(ControlIndex option) const {
-  return CaptionOf(OptionAt(option));
+  return CaptionAt(form::OptionSlot(option));
 }
 
 void WebControlPort::WriteVoiceVisible(VoiceGroup group, ControlIndex box, bool visible) {
-  SetShown(VoiceAt(group, box), visible);
+  vt_set_shown(form::VoiceSlot(group, box), visible);
 }
 
 // A page's check box shows the greyed state as "indeterminate" beside its checked flag.
 CheckState WebControlPort::ReadVoiceState(VoiceGroup group, ControlIndex box) const {
-  const int slot = VoiceAt(group, box);
-  if (IsIndeterminate(slot)) return CheckState::Greyed;
-  return IsChecked(slot) ? CheckState::Checked : CheckState::Unchecked;
+  const std::size_t slot = form::VoiceSlot(group, box);
+  if (vt_is_indeterminate(slot)) return CheckState::Greyed;
+  return vt_is_checked(slot) ? CheckState::Checked : CheckState::Unchecked;
 }
 
 void WebControlPort::WriteVoiceState(VoiceGroup group, ControlIndex box, CheckState state) {
-  SetCheckState(VoiceAt(group, box), state == CheckState::Checked, state == CheckState::Greyed);
+  vt_set_check_state(form::VoiceSlot(group, box), state == CheckState::Checked,
+                     state == CheckState::Greyed);
 }
 
 std::string WebControlPort::ReadVoiceCaption(VoiceGroup group, ControlIndex box) const {
-  return CaptionOf(VoiceAt(group, box));
+  return CaptionAt(form::VoiceSlot(group, box));
 }
 
 void WebControlPort::AppendToLog(std::string_view tail) {
-  AppendText(WebForm::Slot(form::LogSlot()), tail);
+  vt_append_text(form::LogSlot(), tail.data(), tail.size());
 }
 
 void WebControlPort::ReplaceLog(std::string_view text) {
-  ReplaceText(WebForm::Slot(form::LogSlot()), text);
+  vt_replace_text(form::LogSlot(), text.data(), text.size());
 }
 
-void WebControlPort::Announce(std::string_view line) { web::Announce(line); }
+void WebControlPort::Announce(std::string_view line) { vt_announce(line.data(), line.size()); }
 
 }  // namespace voice_types::web

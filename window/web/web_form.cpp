@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "window/form.h"
 #include "window/paint.h"
 #include "window/web/web_json.h"
 #include "window/web/web_page.h"
@@ -15,46 +16,55 @@ namespace {
 constexpr int kCssPixelsPerInch = 96;
 constexpr int kPointsPerInch = 72;
 
-int Pixels(int twips) { return form::ToPixels(twips, kCssPixelsPerInch); }
+std::string Pixels(int twips) { return std::to_string(form::ToPixels(twips, kCssPixelsPerInch)); }
 
-int ToRgb(form::Rgb rgb) { return (rgb.red << 16) | (rgb.green << 8) | rgb.blue; }
+std::string Colour(form::Rgb rgb) {
+  return std::to_string((rgb.red << 16) | (rgb.green << 8) | rgb.blue);
+}
 
-std::string IdOf(const form::ControlSpec& control) {
-  std::string id(control.array);
-  if (control.index != form::kNoIndex) id += "(" + std::to_string(control.index) + ")";
-  return id;
+std::string WindowRecord() {
+  const form::WindowSpec& window = form::kWindow;
+  return JsonRecord(
+      {{"width", Pixels(window.client_width)},
+       {"height", Pixels(window.client_height)},
+       {"background", Colour(*form::WindowPaint(form::Contrast::Default).background)},
+       {"caption", JsonText(window.caption)},
+       {"font", JsonText(window.font_family)},
+       {"fontPixels", std::to_string(window.font_points * kCssPixelsPerInch / kPointsPerInch)}});
+}
+
+// The page's style picks the contrast mode; the record says what each mode gives the control.
+std::string ControlRecord(std::size_t slot) {
+  const form::ControlSpec& control = form::kControls[slot];
+  const form::Paint published = form::PaintOf(control, form::Contrast::Default);
+  return JsonRecord(
+      {{"slot", std::to_string(slot)},
+       {"kind", JsonText(form::NameOf(control.kind))},
+       {"id", JsonText(form::IdOf(control))},
+       {"array", JsonText(control.array)},
+       {"text", JsonText(control.text)},
+       {"items", JsonTexts(control.items)},
+       {"left", Pixels(control.place.left)},
+       {"top", Pixels(control.place.top)},
+       {"width", Pixels(control.place.width)},
+       {"height", Pixels(control.place.height)},
+       {"background", published.background ? Colour(*published.background) : "-1"},
+       {"pair", JsonText(form::NameOf(form::PaintOf(control, form::Contrast::More).pair))},
+       {"name", JsonText(control.accessible_name)},
+       {"hidden", JsonFlag(control.never_shown)},
+       {"title", JsonFlag(slot == form::TitleSlot())}});
 }
 
 }  // namespace
 
 WebForm::WebForm() {
-  const form::WindowSpec& window = form::kWindow;
-  MakeWindowArea(Pixels(window.client_width), Pixels(window.client_height),
-                 ToRgb(*form::WindowPaint(form::Contrast::Default).background), window.caption,
-                 window.font_family, window.font_points * kCssPixelsPerInch / kPointsPerInch);
+  const std::string window = WindowRecord();
+  vt_make_window(window.data(), window.size());
   for (std::size_t slot = 0; slot < form::kControlCount; ++slot) {
-    const form::ControlSpec& control = form::kControls[slot];
-    // The page's style picks the mode; the form says what each mode gives each control.
-    const form::Paint published = form::PaintOf(control, form::Contrast::Default);
-    const int background = published.background ? ToRgb(*published.background) : -1;
-    const form::Pair pair = form::PaintOf(control, form::Contrast::More).pair;
-    MakeElement(JsonRecord({{"slot", std::to_string(slot)},
-                            {"kind", JsonText(form::NameOf(control.kind))},
-                            {"id", JsonText(IdOf(control))},
-                            {"array", JsonText(control.array)},
-                            {"text", JsonText(control.text)},
-                            {"items", JsonTexts(control.items)},
-                            {"left", std::to_string(Pixels(control.place.left))},
-                            {"top", std::to_string(Pixels(control.place.top))},
-                            {"width", std::to_string(Pixels(control.place.width))},
-                            {"height", std::to_string(Pixels(control.place.height))},
-                            {"background", std::to_string(background)},
-                            {"pair", JsonText(form::NameOf(pair))},
-                            {"name", JsonText(control.accessible_name)},
-                            {"hidden", JsonFlag(control.never_shown)},
-                            {"title", JsonFlag(slot == form::TitleSlot())}}));
+    const std::string control = ControlRecord(slot);
+    vt_make_element(control.data(), control.size());
   }
-  Focus(Slot(form::LogSlot()));
+  vt_focus(form::LogSlot());
 }
 
 }  // namespace voice_types::web

@@ -27,7 +27,7 @@ WebWiring::~WebWiring() {
 namespace voice_types {
 
 // The page shows the failure, in words a teacher can pass on, and takes no more input.
-void ReportFailure(const std::string& message) { web::ShowFailure(message); }
+void ReportFailure(const std::string& message) { vt_show_failure(message.data(), message.size()); }
 
 }  // namespace voice_types
 
