@@ -41,7 +41,7 @@ HRESULT AccessibleNames::Name(HWND control, std::string_view name) {
   if (service_ == nullptr) return REGDB_E_CLASSNOTREG;
   const HRESULT result = service_->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT),
                                                   CHILDID_SELF, kNameProperty, Widen(name).c_str());
-  if (SUCCEEDED(result)) named_.push_back(control);
+  if (SUCCEEDED(result)) set_.emplace_back(control, kNameProperty);
   return result;
 }
 
@@ -52,21 +52,15 @@ HRESULT AccessibleNames::Polite(HWND control) {
   polite.lVal = kPolite;
   const HRESULT result = service_->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT),
                                                CHILDID_SELF, kLiveSettingProperty, polite);
-  if (SUCCEEDED(result)) live_.push_back(control);
+  if (SUCCEEDED(result)) set_.emplace_back(control, kLiveSettingProperty);
   return result;
 }
 
 void AccessibleNames::Clear() {
-  MSAAPROPID name = kNameProperty;
-  for (HWND control : named_) {
-    service_->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, &name, 1);
+  for (auto [control, property] : set_) {
+    service_->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, &property, 1);
   }
-  named_.clear();
-  MSAAPROPID live = kLiveSettingProperty;
-  for (HWND control : live_) {
-    service_->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, &live, 1);
-  }
-  live_.clear();
+  set_.clear();
 }
 
 void Announce(HWND region, std::string_view line) {

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <string_view>
+#include <utility>
 #include <vector>
 
 struct IAccPropServices;
@@ -32,8 +33,8 @@ class AccessibleNames {
  private:
   bool com_started_ = false;
   IAccPropServices* service_ = nullptr;
-  std::vector<HWND> named_;
-  std::vector<HWND> live_;
+  // Each control with a property given to it, to take back.
+  std::vector<std::pair<HWND, GUID>> set_;
 };
 
 // Puts a line into a live region and tells screen readers that it changed.
