@@ -49,6 +49,15 @@ ControlSpec Option(VoiceGroup group) {
           .background = female ? kFemaleOptionColour : kMaleOptionColour};
 }
 
+ControlSpec TextLabel(ControlIndex index, std::string_view text, Twips place) {
+  return {.kind = Label,
+          .array = kLabelArray,
+          .index = index,
+          .text = text,
+          .place = place,
+          .background = kLabelColour};
+}
+
 }  // namespace
 
 const std::array<ControlSpec, kControlCount> kControls = {{
@@ -66,12 +75,7 @@ const std::array<ControlSpec, kControlCount> kControls = {{
      .place = {600, 3480, 6735, 1815},
      .accessible_name = catalogue::kAphorismAccessibleName,
      .never_shown = true},
-    {.kind = Label,
-     .array = kLabelArray,
-     .index = 0,
-     .text = catalogue::kTitleLabel,
-     .place = {960, 0, 4575, 375},
-     .background = kLabelColour},
+    TextLabel(0, catalogue::kTitleLabel, {960, 0, 4575, 375}),
     Option(Female),
     Option(Male),
     Voice(Female, 0),
@@ -88,12 +92,7 @@ const std::array<ControlSpec, kControlCount> kControls = {{
      .items = catalogue::kNoteItems,
      .place = {4680, 1320, 1335, 1200},
      .accessible_name = catalogue::kNotesLabel},
-    {.kind = Label,
-     .array = kLabelArray,
-     .index = 1,
-     .text = catalogue::kNotesLabel,
-     .place = {4680, 720, 1335, 615},
-     .background = kLabelColour},
+    TextLabel(1, catalogue::kNotesLabel, {4680, 720, 1335, 615}),
 }};
 
 const WindowSpec kWindow = {
