@@ -127,7 +127,7 @@ std::size_t TitleSlot() { return SlotOf(kLabelArray, 0); }
 
 std::string IdOf(const ControlSpec& control) {
   std::string id(control.array);
-  if (control.index != kNoIndex) id += "(" + std::to_string(control.index) + ")";
+  if (control.index != kNoIndex) id.append("(").append(std::to_string(control.index)).append(")");
   return id;
 }
 
