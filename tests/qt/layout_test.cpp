@@ -170,28 +170,6 @@ TEST(QtLayoutTest, RendersAtTheScreensPixelRatioWithNothingClipped) {
   }
 }
 
-std::vector<QString> TabChain(QtWindow& window, int steps) {
-  std::vector<QString> chain;
-  for (int i = 0; i < steps; ++i) {
-    chain.push_back(QApplication::focusWidget()->objectName());
-    window.Key(Qt::Key_Tab);
-  }
-  return chain;
-}
-
-TEST(QtLayoutTest, FocusStartsOnTheLogAndTabFollowsTheTable) {
-  QtWindow window;
-  EXPECT_EQ(QApplication::focusWidget(), &window.form.Log());
-  const std::vector<QString> before = {"Text1(0)", "Option1(0)", "List1", "Text1(0)"};
-  EXPECT_EQ(TabChain(window, 4), before) << "one stop for the radio group, hidden boxes skipped";
-
-  window.Click(window.form.Option(1));
-  window.form.Log().setFocus();
-  const std::vector<QString> after = {"Text1(0)",  "Option1(1)", "Check2(0)", "Check2(1)",
-                                      "Check2(2)", "Check2(3)",  "List1",     "Text1(0)"};
-  EXPECT_EQ(TabChain(window, 8), after);
-}
-
 TEST(QtLayoutTest, ScreenReadersCanReadEveryControl) {
   QtWindow window;
   window.Click(window.form.Option(0));

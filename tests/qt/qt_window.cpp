@@ -87,13 +87,7 @@ void QtWindow::Press(voice_types::tests::SoakKey key) {
 }
 
 std::string QtWindow::ShownLog() {
-  std::string shown = form.Log().toPlainText().toStdString();
-  std::string crlf;
-  for (char c : shown) {
-    if (c == '\n') crlf += '\r';
-    crlf += c;
-  }
-  return crlf;
+  return form.Log().toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n")).toStdString();
 }
 
 }  // namespace voice_types::qt::tests

@@ -28,8 +28,7 @@ void ExpectMatches(Window& window, const ReferenceModel& model) {
   for (VoiceGroup group : kVoiceGroups) {
     for (ControlIndex box = 0; box < kVoicesPerGroup; ++box) {
       const std::size_t slot = form::VoiceSlot(group, box);
-      const std::string name =
-          std::string(form::kControls[slot].array) + "(" + std::to_string(box) + ")";
+      const std::string name = form::IdOf(form::kControls[slot]);
       EXPECT_EQ(window.Shown(slot), model.Visible(group, box)) << name;
       EXPECT_EQ(window.port.VoiceState(group, box) == CheckState::Checked,
                 model.Checked(group, box))

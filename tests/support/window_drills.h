@@ -139,6 +139,25 @@ TYPED_TEST_P(WindowDrill, ArrowsOntoTheRadioButtonsFollowTheToolkitsRule) {
   }
 }
 
+// The focus starts on the log. Tab follows the table: one stop for the radio pair, hidden boxes
+// skipped, and once the men are chosen (by arrow and Space, under either toolkit's rule), their
+// four boxes.
+TYPED_TEST_P(WindowDrill, FocusStartsOnTheLogAndTabFollowsTheTable) {
+  TypeParam window;
+  const auto tab_chain = [&window](int steps) {
+    std::vector<std::size_t> chain;
+    for (int step = 0; step < steps; ++step) {
+      chain.push_back(FocusedSlot(window));
+      window.Press(SoakKey::Tab);
+    }
+    return chain;
+  };
+  EXPECT_EQ(tab_chain(4), (std::vector<std::size_t>{0, 3, 13, 0}));
+  // The chain ends on the first radio button.
+  for (SoakKey key : {SoakKey::Right, SoakKey::Space}) window.Press(key);
+  EXPECT_EQ(tab_chain(7), (std::vector<std::size_t>{4, 9, 10, 11, 12, 13, 0}));
+}
+
 // Seeded random clicks and keys, each checked against the model.
 TYPED_TEST_P(WindowDrill, RandomClicksAndKeysKeepTheInvariants) {
   std::mt19937 random(20261208);
@@ -159,12 +178,10 @@ TYPED_TEST_P(WindowDrill, RandomClicksAndKeysKeepTheInvariants) {
   }
 }
 
-REGISTER_TYPED_TEST_SUITE_P(WindowDrill, WorkedSequenceClickedWithTheMouse,
-                            WorkedSequenceThroughTheKeyboard,
-                            SwitchingGroupsClearsCheckedBoxesWithoutALine,
-                            ALongLogStaysIntactAndStillAppends,
-                            AFailingHandlerIsReportedOnceAndStopsDelivery,
-                            ArrowsOntoTheRadioButtonsFollowTheToolkitsRule,
-                            RandomClicksAndKeysKeepTheInvariants);
+REGISTER_TYPED_TEST_SUITE_P(
+    WindowDrill, WorkedSequenceClickedWithTheMouse, WorkedSequenceThroughTheKeyboard,
+    SwitchingGroupsClearsCheckedBoxesWithoutALine, ALongLogStaysIntactAndStillAppends,
+    AFailingHandlerIsReportedOnceAndStopsDelivery, ArrowsOntoTheRadioButtonsFollowTheToolkitsRule,
+    FocusStartsOnTheLogAndTabFollowsTheTable, RandomClicksAndKeysKeepTheInvariants);
 
 }  // namespace voice_types::tests

@@ -77,7 +77,7 @@ TEST(Win32AccessibilityTest, EveryControlHasItsRoleAndName) {
   if (!annotations_work) std::puts("note: this system cannot annotate names (Wine's oleacc)");
   for (std::size_t slot = 0; slot < form::kControlCount; ++slot) {
     const form::ControlSpec& entry = form::kControls[slot];
-    SCOPED_TRACE(std::string(entry.array) + "(" + std::to_string(entry.index) + ")");
+    SCOPED_TRACE(form::IdOf(entry));
     const Read read = ReadAccessible(window.form.Control(slot));
     const bool generic = OnWine() && entry.kind != ControlKind::TextBox;
     EXPECT_EQ(read.role, generic ? ROLE_SYSTEM_CLIENT : RoleOf(entry.kind));

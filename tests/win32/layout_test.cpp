@@ -265,37 +265,18 @@ TEST(Win32LayoutTest, PaintedColoursFollowTheContrastModeUnderLightAndDarkScheme
   }
 }
 
-std::vector<std::size_t> TabChain(Win32Window& window, int steps) {
-  std::vector<std::size_t> chain;
-  for (int i = 0; i < steps; ++i) {
-    chain.push_back(static_cast<std::size_t>(GetDlgCtrlID(GetFocus())));
-    window.Key(VK_TAB);
-  }
-  return chain;
-}
-
-TEST(Win32LayoutTest, FocusStartsOnTheLogAndTabFollowsTheTable) {
+// The tab chain itself is a drill shared with Linux (window_drills.h).
+TEST(Win32LayoutTest, TheFocusGoesToTheLogOnlyOnceShownAndTheLiveRegionTakesNoRoom) {
   {
     // Focus given before the window is shown is lost: Wine falls back to the first tab stop.
     const Win32Form unshown(GetModuleHandleW(nullptr));
     EXPECT_EQ(GetFocus(), nullptr) << "a form not yet shown has given nobody the focus";
   }
   Win32Window window;
-  const auto id = [&window](std::size_t slot) {
-    return static_cast<std::size_t>(GetDlgCtrlID(window.form.Control(slot)));
-  };
   EXPECT_EQ(GetFocus(), window.form.Log());
-  const std::vector<std::size_t> before = {id(0), id(3), id(13), id(0)};
-  EXPECT_EQ(TabChain(window, 4), before) << "one stop for the radio group, hidden boxes skipped";
   RECT announcer;
   GetWindowRect(window.form.Announcer(), &announcer);
-  EXPECT_TRUE(IsRectEmpty(&announcer)) << "the live region takes no room and no tab stop";
-
-  window.Click(window.form.Option(1));
-  SetFocus(window.form.Log());
-  const std::vector<std::size_t> after = {id(0),  id(4),  id(9),  id(10),
-                                          id(11), id(12), id(13), id(0)};
-  EXPECT_EQ(TabChain(window, 8), after);
+  EXPECT_TRUE(IsRectEmpty(&announcer)) << "the live region takes no room";
 }
 
 }  // namespace

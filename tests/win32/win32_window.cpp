@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <utility>
 
 #include "tests/support/soak.h"
@@ -58,22 +59,14 @@ void Win32Window::Key(WPARAM key, bool shift) {
 
 void Win32Window::Press(voice_types::tests::SoakKey key) {
   using voice_types::tests::SoakKey;
-  switch (key) {
-    case SoakKey::Space:
-      return Key(VK_SPACE);
-    case SoakKey::Tab:
-      return Key(VK_TAB);
-    case SoakKey::Backtab:
-      return Key(VK_TAB, true);
-    case SoakKey::Left:
-      return Key(VK_LEFT);
-    case SoakKey::Right:
-      return Key(VK_RIGHT);
-    case SoakKey::Up:
-      return Key(VK_UP);
-    case SoakKey::Down:
-      return Key(VK_DOWN);
-  }
+  // Each key and whether Shift is held with it.
+  static const std::map<SoakKey, std::pair<WPARAM, bool>> kKeys = {
+      {SoakKey::Space, {VK_SPACE, false}}, {SoakKey::Tab, {VK_TAB, false}},
+      {SoakKey::Backtab, {VK_TAB, true}},  {SoakKey::Left, {VK_LEFT, false}},
+      {SoakKey::Right, {VK_RIGHT, false}}, {SoakKey::Up, {VK_UP, false}},
+      {SoakKey::Down, {VK_DOWN, false}}};
+  const auto [code, shift] = kKeys.at(key);
+  Key(code, shift);
 }
 
 void Win32Window::Pump() {
