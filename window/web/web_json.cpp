@@ -26,9 +26,9 @@ std::string JsonList(const std::vector<std::string>& values) {
 }
 
 std::string JsonTexts(std::span<const std::string_view> texts) {
-  std::string list = "[";
-  for (std::string_view text : texts) list += (list.size() > 1 ? "," : "") + JsonText(text);
-  return list + "]";
+  std::vector<std::string> quoted;
+  for (std::string_view text : texts) quoted.push_back(JsonText(text));
+  return JsonList(quoted);
 }
 
 std::string JsonRecord(std::initializer_list<std::pair<std::string_view, std::string>> fields) {

@@ -34,7 +34,6 @@ class Win32Colours {
     COLORREF text;
     HBRUSH brush;
   };
-  const Colours& Control(std::size_t slot) const { return controls_.at(slot); }
   const Colours& Window() const { return window_; }
   // The answer to a control's WM_CTLCOLOR* message: its colours set on the device context,
   // and its brush; 0, the system's default, for a slot past the table.
