@@ -25,10 +25,11 @@ std::string JsonList(const std::vector<std::string>& values) {
   return list + "]";
 }
 
+// A loop of its own: through JsonList, a vector of strings would add about 2 KB to the page.
 std::string JsonTexts(std::span<const std::string_view> texts) {
-  std::vector<std::string> quoted;
-  for (std::string_view text : texts) quoted.push_back(JsonText(text));
-  return JsonList(quoted);
+  std::string list = "[";
+  for (std::string_view text : texts) list += (list.size() > 1 ? "," : "") + JsonText(text);
+  return list + "]";
 }
 
 std::string JsonRecord(std::initializer_list<std::pair<std::string_view, std::string>> fields) {
