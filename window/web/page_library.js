@@ -3,7 +3,7 @@
 // The page's side of the web window: the small functions the program calls to make and read
 // its elements, with the helpers of page_window.js. Every control is known by its form table
 // slot; texts cross as UTF-8, as pointer and length.
-/* global mergeInto, LibraryManager, UTF8ToString, allocateUTF8 */
+/* global mergeInto, LibraryManager, UTF8ToString, stringToNewUTF8 */
 /* global voiceTypes, voiceTypesFail */
 
 mergeInto(LibraryManager.library, {
@@ -100,9 +100,10 @@ mergeInto(LibraryManager.library, {
     voiceTypes.controls[slot].hidden = !shown;
   },
 
-  vt_caption_of__deps: ["$voiceTypes"],
+  // Every emscripten has stringToNewUTF8; the newer ones link only what is declared here.
+  vt_caption_of__deps: ["$voiceTypes", "$stringToNewUTF8"],
   vt_caption_of: function (slot) {
-    return allocateUTF8(voiceTypes.controls[slot].querySelector("span").textContent);
+    return stringToNewUTF8(voiceTypes.controls[slot].querySelector("span").textContent);
   },
 
   // Past the end means at the end: reading the box's value to learn its length would copy it.
