@@ -56,15 +56,17 @@ for _ in $(seq 50); do [ -S "$scratch/voice-types-test" ] && break; sleep 0.1; d
 env -u DISPLAY WAYLAND_DISPLAY=voice-types-test QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 \
   "$program" 2>"$scratch/protocol" &
 running=$!
-# Shown: the app id announced and a surface committed.
+# Shown: the app id announced and a surface committed. The protocol log names an object
+# interface@id before libwayland 1.23, interface#id from then on.
+id='[@#][0-9]*'
 for _ in $(seq 100); do
-  grep -q 'set_app_id' "$scratch/protocol" && grep -q 'wl_surface@[0-9]*\.commit' "$scratch/protocol" &&
+  grep -q 'set_app_id' "$scratch/protocol" && grep -q "wl_surface$id\.commit" "$scratch/protocol" &&
     break
   sleep 0.1
 done
-announced=$(sed -n 's/.*xdg_toplevel@[0-9]*\.set_app_id("\(.*\)")$/\1/p' "$scratch/protocol")
+announced=$(sed -n "s/.*xdg_toplevel$id\.set_app_id(\"\(.*\)\")\$/\1/p" "$scratch/protocol")
 [ "$announced" = "$app_id" ] || fail "Wayland app id '$announced', entry is $app_id"
-grep -q 'wl_surface@[0-9]*\.commit' "$scratch/protocol" || fail "no surface committed"
+grep -q "wl_surface$id\.commit" "$scratch/protocol" || fail "no surface committed"
 kill -TERM "$running"
 status=0
 wait "$running" || status=$?

@@ -13,7 +13,9 @@ export XDG_RUNTIME_DIR=$scratch HOME=$scratch
 Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
 for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(cat "$scratch/display") record=$scratch/orca.txt program
-said() { grep -c "SPEECH OUTPUT: 'notification $1.'" "$record" || true; }
+# Orca 43 speaks a notification as one utterance, "notification LINE."; Orca 48 as two,
+# "notification" and then "LINE".
+said() { grep -cE "SPEECH OUTPUT: '(notification )?$1\.?'" "$record" || true; }
 # Orca writes its record in blocks, whole once it has stopped: so steps are timed, not awaited.
 dbus-run-session -- bash -c '
   orca --replace --debug-file="$record" >/dev/null 2>&1 &

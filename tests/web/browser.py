@@ -26,6 +26,7 @@ import websocket
 from PIL import Image
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.webkitgtk.service import Service as WebKitService
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.keys import Keys
@@ -44,7 +45,6 @@ class Rules(NamedTuple):
     touch: bool            # the driver sends a touch as a finger, not as a mouse
     phone_viewport: bool   # the driver can give a phone's layout viewport (the page's meta tag)
     narrowest: int         # the narrowest viewport its window can give, CSS px
-    unzoomed_rects: bool   # it gives the rects inside a zoomed element in that element's own px
 
 
 # Debian's Selenium warns of its own deprecated defaults.
@@ -52,17 +52,16 @@ warnings.filterwarnings("ignore", category=DeprecationWarning, module="selenium"
 
 RULES = {
     "chromium": Rules(arrows_wrap=True, devtools=True, space_always_activates=True, touch=True,
-                      phone_viewport=True, narrowest=0, unzoomed_rects=False),
+                      phone_viewport=True, narrowest=0),
     # Firefox ESR 153 now and then lets a Space on the focused box go by, without a click, a
     # few actions after mouse clicks on other boxes; seen with the soak's seed at step 341.
     # As a desktop browser it lays a page out at the window's width whatever its meta tag says.
     "firefox": Rules(arrows_wrap=True, devtools=False, space_always_activates=False, touch=True,
-                     phone_viewport=False, narrowest=0, unzoomed_rects=False),
+                     phone_viewport=False, narrowest=0),
     # WebKitGTK's driver turns a touch into a mouse click; MiniBrowser's toolbar, made as
-    # small as it goes (WEBKIT_TOOLBAR), keeps its window 334 px wide at least. WebKit keeps
-    # CSS zoom as it always had it: an element's rect is divided by the zoom of its ancestors.
+    # small as it goes (WEBKIT_TOOLBAR), keeps its window 334 px wide at least.
     "webkit": Rules(arrows_wrap=False, devtools=False, space_always_activates=True, touch=False,
-                    phone_viewport=False, narrowest=334, unzoomed_rects=True),
+                    phone_viewport=False, narrowest=334),
 }
 
 # GTK's style for MiniBrowser: its toolbar as small as GTK lets it be, so that the window can
@@ -94,18 +93,21 @@ def rules():
 
 def rect_js():
     """A JavaScript function that gives an element's rect as drawn in the viewport:
-    [left, top, width, height]."""
-    zoom = ("e.closest('#window') ? parseFloat(getComputedStyle(document.getElementById("
-            "'window')).zoom) || 1 : 1") if rules().unzoomed_rects else "1"
-    return (f"(e => {{ const r = e.getBoundingClientRect(), z = {zoom};"
-            f" return [r.left * z, r.top * z, r.width * z, r.height * z]; }})")
+    [left, top, width, height]. WebKitGTK before 2.52 kept CSS zoom as it always had it and
+    gives the rects in the zoomed window in the window's own px; which way an engine goes is
+    read from the window itself, whose own width is known."""
+    return ("(e => { const r = e.getBoundingClientRect(), w = document.getElementById('window');"
+            " const own = w && e.closest('#window') &&"
+            " Math.abs(w.getBoundingClientRect().width - parseFloat(w.style.width)) < 0.5;"
+            " const z = own ? parseFloat(getComputedStyle(w).zoom) || 1 : 1;"
+            " return [r.left * z, r.top * z, r.width * z, r.height * z]; })")
 
 
 class SeleniumDriver:
     """Chromium or WebKitGTK through their WebDriver servers."""
 
     def __init__(self):
-        self.profile = None
+        self.profile = self.server = None
         if ENGINE == "chromium":
             options = webdriver.ChromeOptions()
             options.binary_location = "/usr/bin/chromium"
@@ -126,7 +128,12 @@ class SeleniumDriver:
             style.write_text(WEBKIT_TOOLBAR)
             # Debian's Selenium starts the driver with this process's environment.
             os.environ["XDG_CONFIG_HOME"] = self.profile
-            self.driver = webdriver.WebKitGTK(options=webdriver.WebKitGTKOptions())
+            # Started here and reached as a remote: Selenium's WebKitGTK class is called one way
+            # in 4.11 and another in 4.24, and 4.24 finds a driver only by its whole path.
+            self.server = WebKitService("/usr/bin/WebKitWebDriver")
+            self.server.start()
+            self.driver = webdriver.Remote(self.server.service_url,
+                                           options=webdriver.WebKitGTKOptions())
             self.chrome = None
 
     def set_viewport(self, width, height, mobile):
@@ -179,6 +186,8 @@ class SeleniumDriver:
 
     def close(self):
         self.driver.quit()
+        if self.server:
+            self.server.stop()
         if self.profile:
             shutil.rmtree(self.profile, ignore_errors=True)
 
