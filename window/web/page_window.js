@@ -57,25 +57,14 @@ mergeInto(LibraryManager.library, {
       });
     },
     // A browser that keeps the page while the user is away (Back, Forward) may reset its
-    // controls on the way back; they come back exactly as they were left.
+    // controls on the way back, WebKit in a task of its own at a time no script can await.
+    // A reset returns each control to its default: as the page is left, that is its state.
     keepAcrossHistory: function () {
-      let left = [];
       window.addEventListener("pagehide", function () {
-        left = voiceTypes.controls.map(function (control, slot) {
+        voiceTypes.controls.forEach(function (control, slot) {
           const input = voiceTypes.input(slot);
-          return input ? input.checked : null;
+          if (input) input.defaultChecked = input.checked;
         });
-      });
-      // WebKit resets them in a task of its own once the page is back, so after that too.
-      const restore = function () {
-        left.forEach(function (checked, slot) {
-          if (checked !== null) voiceTypes.input(slot).checked = checked;
-        });
-      };
-      window.addEventListener("pageshow", function (event) {
-        if (!event.persisted) return;
-        restore();
-        setTimeout(restore, 0);
       });
     },
   },
