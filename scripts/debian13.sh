@@ -39,6 +39,7 @@ inside='
   mount -t proc proc proc && mount -t sysfs -o ro sysfs sys && mount -t tmpfs -o mode=755 dev dev
   cp -a /dev/null /dev/zero /dev/full /dev/random /dev/urandom /dev/tty dev/
   mkdir dev/pts dev/shm && mount -t tmpfs shm dev/shm && ln -s pts/ptmx dev/ptmx
+  ln -s /proc/self/fd dev/fd
   mount -t devpts -o newinstance,ptmxmode=666 devpts dev/pts
   exec chroot . env -i "$@" bash -euc "
     cd /src

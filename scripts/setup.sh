@@ -23,8 +23,10 @@ test=(
   dpkg-dev file desktop-file-utils appstream
   # Qt's own headers for turning on its screen-reader events in a test, without a screen reader
   qt6-base-private-dev
-  # the release: signing, and what differs between two builds
-  osslsigncode diffoscope openssl
+  # a Debian 13 to run the tests in too
+  debootstrap
+  # the release: what git tracks, signing, and what differs between two builds
+  git osslsigncode diffoscope openssl
   # what packagers check: licences (REUSE) and the Debian package (lintian)
   reuse lintian
   # the desktop test: X11 properties, and a headless Wayland compositor with Qt's plugin
