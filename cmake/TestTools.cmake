@@ -25,17 +25,15 @@ function(voice_types_missing_test_packages out)
       list(APPEND missing libbenchmark-dev)
     endif()
     # Qt's private headers: a test turns on Qt's screen-reader events without a screen reader.
-    # Compiled against, not looked for: from Qt 6.8 on their folders are known only at build time.
+    # They sit below the public ones, in a folder named by Qt's version; Qt 6.8 names their
+    # own folders only in expressions evaluated at build time.
     find_package(Qt6 QUIET COMPONENTS Gui)
-    if(TARGET Qt6::GuiPrivate)
-      include(CheckIncludeFileCXX)
-      set(CMAKE_REQUIRED_LIBRARIES Qt6::GuiPrivate)
-      set(CMAKE_REQUIRED_QUIET ON)
-      check_include_file_cxx(qpa/qplatformintegration.h VOICE_TYPES_HAS_QT_PRIVATE_HEADERS)
+    if(TARGET Qt6::Gui)
+      get_target_property(public Qt6::Gui INTERFACE_INCLUDE_DIRECTORIES)
+      find_path(VOICE_TYPES_QT_PRIVATE_HEADERS QtGui/qpa/qplatformintegration.h
+                PATHS ${public} PATH_SUFFIXES ${Qt6Gui_VERSION} NO_DEFAULT_PATH)
     endif()
-    if(NOT VOICE_TYPES_HAS_QT_PRIVATE_HEADERS)
-      # Asked again at the next configure, once the package is there.
-      unset(VOICE_TYPES_HAS_QT_PRIVATE_HEADERS CACHE)
+    if(NOT VOICE_TYPES_QT_PRIVATE_HEADERS)
       list(APPEND missing qt6-base-private-dev)
     endif()
     list(APPEND programs valgrind:valgrind reuse:reuse dbus-run-session:dbus-daemon git:git)
