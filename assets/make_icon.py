@@ -4,7 +4,12 @@
 """Writes the program's icon files from the pixel map in icon.txt.
 
 voice-types.ico: one 32 x 32 image, 256-colour palette, 1-bit transparency mask.
-icons/N.png:     the same picture at N x N (32, 48, 64, 128), scaled without smoothing.
+icons/N.png:     the same picture at N x N (32, 48, 64, 128, 192, 512), scaled without
+                 smoothing.
+icons/touch-180.png, icons/maskable-512.png: the picture whole pixels large on the map's
+                 backdrop, with the margin a phone's home screen crops: an iPad's fills
+                 what is transparent with black, and Android cuts a maskable icon to any
+                 shape inside the circle of 40 % of its size around its centre.
 
 With --check it writes nothing and fails if a committed file differs from what the map gives.
 """
@@ -15,10 +20,13 @@ from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
 SIZE = 32
-PNG_SIZES = (32, 48, 64, 128)
+PNG_SIZES = (32, 48, 64, 128, 192, 512)
+# Each on a backdrop: its size and the picture's, which fits inside the safe circle.
+BACKDROP_SIZES = {"touch-180": (180, 160), "maskable-512": (512, 288)}
 
 
 def read_map(path):
+    """The palette, the picture's rows, and the backdrop's colour."""
     palette, rows, in_picture = {}, [], False
     for line in path.read_text(encoding="utf-8").splitlines():
         if line.startswith("#") or not line.strip():
@@ -35,7 +43,9 @@ def read_map(path):
     unknown = {c for row in rows for c in row} - set(palette) - {"."}
     if unknown:
         raise SystemExit(f"{path}: letters without a colour: {''.join(sorted(unknown))}")
-    return palette, rows
+    if "backdrop" not in palette:
+        raise SystemExit(f"{path}: no backdrop colour")
+    return palette, rows, palette.pop("backdrop")
 
 
 def ico(palette, rows):
@@ -58,15 +68,17 @@ def ico(palette, rows):
     return directory + entry + image
 
 
-def png(palette, rows, size):
-    scale = size / SIZE
+def png(palette, rows, size, backdrop=None, picture=None):
+    picture = picture or size
+    scale, margin = picture / SIZE, (size - picture) // 2
+    clear = b"\0\0\0\0" if backdrop is None else backdrop + b"\xff"
     raw = b""
     for y in range(size):
-        row = rows[int(y / scale)]
         raw += b"\0"
         for x in range(size):
-            c = row[int(x / scale)]
-            raw += b"\0\0\0\0" if c == "." else palette[c] + b"\xff"
+            inside = margin <= x < margin + picture and margin <= y < margin + picture
+            c = rows[int((y - margin) / scale)][int((x - margin) / scale)] if inside else "."
+            raw += clear if c == "." else palette[c] + b"\xff"
 
     def chunk(kind, data):
         body = kind + data
@@ -79,10 +91,12 @@ def png(palette, rows, size):
 
 def main():
     check = "--check" in sys.argv[1:]
-    palette, rows = read_map(HERE / "icon.txt")
+    palette, rows, backdrop = read_map(HERE / "icon.txt")
     outputs = {HERE / "voice-types.ico": ico(palette, rows)}
     for size in PNG_SIZES:
         outputs[HERE / "icons" / f"{size}.png"] = png(palette, rows, size)
+    for name, (size, picture) in BACKDROP_SIZES.items():
+        outputs[HERE / "icons" / f"{name}.png"] = png(palette, rows, size, backdrop, picture)
     stale = []
     for path, data in outputs.items():
         if check:
