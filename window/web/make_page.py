@@ -3,8 +3,10 @@
 # SPDX-License-Identifier: MIT
 """Makes the web edition's one file: the page's shell with the program's script, the
 program itself and the window's icon put in, so that it opens from disk with nothing to fetch.
+With --site, the page of the app on a web site instead: the same, with the site's head (its
+manifest, its home-screen icon, its worker) and a policy that lets it read them.
 
-    make_page.py SHELL SCRIPT PROGRAM ICON PAGE
+    make_page.py [--site SITE_HEAD TOUCH_ICON] SHELL SCRIPT PROGRAM ICON PAGE
 """
 import base64
 import pathlib
@@ -17,12 +19,31 @@ def put(html, marker, text):
     return html.replace(marker, text)
 
 
+def site_parts(args):
+    """What the site's page changes in the shell: its head, and its policy, which lets it read
+    its manifest, its worker and the manifest's icons from the site."""
+    if args[:1] != ["--site"]:
+        return [("{{{ SITE_HEAD }}}\n", "")]
+    head, touch_icon = (pathlib.Path(arg) for arg in args[1:3])
+    lines = head.read_text(encoding="utf-8").splitlines(keepends=True)
+    html = "".join(line for line in lines if "SPDX-" not in line)
+    icon = base64.b64encode(touch_icon.read_bytes()).decode("ascii")
+    return [("{{{ SITE_HEAD }}}\n", put(html, "{{{ TOUCH_ICON }}}", icon)),
+            ("default-src 'none';", "default-src 'none'; manifest-src 'self'; worker-src 'self';"),
+            ("img-src data:", "img-src data: 'self'")]
+
+
 def main():
-    shell, script, program, icon, page = (pathlib.Path(arg) for arg in sys.argv[1:6])
+    args = sys.argv[1:]
+    changes = site_parts(args)
+    args = args[3:] if args[:1] == ["--site"] else args
+    shell, script, program, icon, page = (pathlib.Path(arg) for arg in args[:5])
     code = script.read_text(encoding="utf-8")
     if "</script" in code.lower():
         sys.exit(f"{script} holds '</script', which would end it early inside the page")
     html = shell.read_text(encoding="utf-8")
+    for marker, text in changes:
+        html = put(html, marker, text)
     for marker, data in (("{{{ PROGRAM }}}", program), ("{{{ ICON }}}", icon)):
         html = put(html, marker, base64.b64encode(data.read_bytes()).decode("ascii"))
     html = put(html, "{{{ SCRIPT }}}", "<script>\n" + code + "</script>")
