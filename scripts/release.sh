@@ -8,6 +8,7 @@
 #   voice-types-VERSION-x64.exe   the program, for one Windows PC
 #   voice-types_VERSION_amd64.deb the Debian package (Debian, Ubuntu, Mint)
 #   voice-types-VERSION.html      the web edition, for any device
+#   voice-types-VERSION-site.zip  the web edition as an app, for a school's web site
 #   SHA256SUMS                    their checksums
 # Runs the test command first unless given --skip-tests. Signs the two Windows files when a
 # code signing certificate is given (scripts/sign.sh says how).
@@ -36,7 +37,7 @@ umask 022
 cmake --preset release-windows -B "$build/win32" >/dev/null
 cmake --build "$build/win32" --target voice-types msi
 cmake --preset release-web -B "$build/web" >/dev/null
-cmake --build "$build/web" --target voice-types
+cmake --build "$build/web" --target voice-types site
 cmake --preset release-linux -B "$build/main" >/dev/null
 cmake --build "$build/main"
 (cd "$build/main" && cpack -G DEB -B "$PWD/package" >/dev/null)
@@ -48,7 +49,8 @@ cp "$build/win32/bin/voice-types-$version-x64.msi" "$dist/"
 cp "$build/win32/bin/voice-types.exe" "$dist/voice-types-$version-x64.exe"
 cp "$build/main/package/"voice-types_*_amd64.deb "$dist/"
 cp "$build/web/voice-types.html" "$dist/voice-types-$version.html"
+cp "$build/web/voice-types-site.zip" "$dist/voice-types-$version-site.zip"
 
 scripts/sign.sh "$dist"
 echo "In $dist:"
-(cd "$dist" && ls -l -- *.msi *.exe *.deb *.html SHA256SUMS | awk '{print "  " $5 "\t" $9}')
+(cd "$dist" && ls -l -- *.msi *.exe *.deb *.html *.zip SHA256SUMS | awk '{print "  " $5 "\t" $9}')

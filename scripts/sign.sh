@@ -31,4 +31,4 @@ if [ -n "${VOICE_TYPES_SIGN_P12:-}" ]; then
 else
   echo "Not signed: no code signing certificate given (VOICE_TYPES_SIGN_P12)."
 fi
-(cd "$dist" && sha256sum -- *.msi *.exe *.deb *.html >SHA256SUMS)
+(cd "$dist" && sha256sum -- *.msi *.exe *.deb *.html *.zip >SHA256SUMS)

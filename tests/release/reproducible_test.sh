@@ -30,7 +30,7 @@ build second/elsewhere America/Lima C 022 env -u SOURCE_DATE_EPOCH \
 
 first=$work/first/dist second=$work/second/elsewhere/dist
 count=$(ls "$first" | wc -l)
-[ "$count" -eq 5 ] || { echo "not five files:"; ls "$first"; exit 1; }
+[ "$count" -eq 6 ] || { echo "not six files:"; ls "$first"; exit 1; }
 # SHA256SUMS: one right line for every other file.
 (cd "$first" && sha256sum --check --strict --quiet SHA256SUMS) || { echo "SHA256SUMS is wrong"; exit 1; }
 [ "$(cut -c67- "$first/SHA256SUMS" | sort)" = "$(ls "$first" | grep -vx SHA256SUMS | sort)" ] ||
