@@ -1,12 +1,20 @@
 # SPDX-FileCopyrightText: 2026 The voice-types developers
 # SPDX-License-Identifier: MIT
 """The lesson's worked sequence by mouse and by keyboard, the way back through the history,
-and the failure paths: a browser that cannot start the program, and a failure while it runs."""
+the failure paths (a browser that cannot start the program, a failure while it runs), and the
+app from a web site on this machine: installed, opened with the server stopped, updated."""
 import pathlib
+import re
 import shutil
+import socket
+import subprocess
+import sys
 import tempfile
+import time
+import unittest
 
 import browser
+from accessibility_test import AXE_TAGS
 from browser import Page, PageTest, option_slot, voice_slot
 
 # The log box's view and caret, once the frame after the last change is drawn.
@@ -185,6 +193,84 @@ class BehaviourTest(PageTest):
                                              ".children.length"), 0)
                 finally:
                     page.close()
+
+
+# Python's web server, telling the browser to keep nothing itself: what is there once the
+# server stops is what the app's worker kept.
+SERVER = """
+import functools, http.server, sys
+class NoStore(http.server.SimpleHTTPRequestHandler):
+    def end_headers(self):
+        self.send_header("Cache-Control", "no-store")
+        super().end_headers()
+    def log_message(self, *args):
+        pass
+handler = functools.partial(NoStore, directory=sys.argv[1])
+http.server.ThreadingHTTPServer(("127.0.0.1", int(sys.argv[2])), handler).serve_forever()
+"""
+
+
+class SiteTest(unittest.TestCase):
+    """The site's folder served from 127.0.0.1 by a server that this test starts and stops."""
+
+    def setUp(self):
+        self.folder = pathlib.Path(tempfile.mkdtemp(prefix="voice-types-site-"), "voice-types")
+        self.addCleanup(shutil.rmtree, self.folder.parent)
+        shutil.copytree(pathlib.Path(browser.PAGE).parent / "site" / "voice-types", self.folder)
+        with socket.socket() as probe:
+            probe.bind(("127.0.0.1", 0))
+            self.port = probe.getsockname()[1]
+        self.url = f"http://127.0.0.1:{self.port}/"
+        self.serve()
+        self.addCleanup(self.stop)
+        self.page = Page(self.url)
+        self.addCleanup(self.page.close)
+
+    def serve(self):
+        self.server = subprocess.Popen([sys.executable, "-c", SERVER, self.folder, str(self.port)])
+        for _ in range(200):
+            with socket.socket() as probe:
+                if probe.connect_ex(("127.0.0.1", self.port)) == 0:
+                    return
+            time.sleep(0.05)
+        self.fail("the server did not start")
+
+    def stop(self):
+        if self.server.poll() is None:
+            self.server.terminate()
+            self.server.wait()
+
+    def start_app(self):
+        self.page.goto(self.url)
+        self.page.wait_ready()
+
+    def test_installs_opens_with_the_server_stopped_and_takes_a_new_release_by_two_starts(self):
+        page = self.page
+        page.wait_for("navigator.serviceWorker.ready.then(() =>"
+                      " !!navigator.serviceWorker.controller)")
+        if browser.rules().devtools:
+            self.assertEqual(page.cdp("Page.getAppManifest")["errors"], [], "manifest errors")
+            self.assertEqual(page.cdp("Page.getInstallabilityErrors")["installabilityErrors"], [])
+            urls = page.requests()
+            self.assertEqual([url for url in urls[urls.index(self.url):]
+                              if not url.startswith((self.url, "data:"))], [], "elsewhere")
+            self.assertEqual(page.axe(AXE_TAGS, {}), [])
+        self.stop()
+        self.start_app()
+        page.click(option_slot(0))
+        self.assertEqual(page.state()["log"], browser.FORM["worked_sequence"][0])
+        # The next release at the same address: a changed page, a worker with a new cache.
+        index, worker = self.folder / "index.html", self.folder / "service-worker.js"
+        index.write_text(index.read_text(encoding="utf-8").replace(
+            "<title>", '<meta name="release" content="next"><title>'), encoding="utf-8")
+        worker.write_text(re.sub(r'(const RELEASE = PREFIX \+ ")', r"\1next-",
+                                 worker.read_text(encoding="utf-8")), encoding="utf-8")
+        self.serve()
+        self.start_app()
+        page.wait_for("caches.keys().then(names => names.length === 1 &&"
+                      " names[0].includes(' next-'))")
+        self.start_app()
+        self.assertIsNotNone(page.js("return document.querySelector('meta[name=release]')"))
 
 
 if __name__ == "__main__":

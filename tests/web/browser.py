@@ -49,6 +49,7 @@ class Rules(NamedTuple):
 
 # Debian's Selenium warns of its own deprecated defaults.
 warnings.filterwarnings("ignore", category=DeprecationWarning, module="selenium")
+warnings.filterwarnings("ignore", category=DeprecationWarning, message=".* w3c capability")
 
 RULES = {
     "chromium": Rules(arrows_wrap=True, devtools=True, space_always_activates=True, touch=True,
