@@ -3,18 +3,24 @@
 # SPDX-License-Identifier: MIT
 """The web edition's figures: file size, load time against a plain HTML page with the same
 controls, the cost of one toggle as the log grows, with where that time goes, and of fitting
-the window to a screen turned, with a long log.
+the window to a screen turned, with a long log; and the app from a web site on this machine,
+its page from the server against the single file, and from its worker's cache with the server
+stopped against from the server.
 
     bench/web_bench.py PAGE FORM_DUMP [--runs 20] [--lines 10,1000,10000] [--refit-lines 1000]
 """
 import argparse
 import gzip
 import pathlib
+import socket
 import statistics
+import subprocess
 import sys
+import time
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "tests" / "web"))
 import browser  # noqa: E402
+from behaviour_test import SERVER  # noqa: E402
 
 # Records, on every page, when the form is ready and its next frame is drawn.
 READY_PROBE = """
@@ -48,6 +54,40 @@ def measure_load(page, runs):
         theirs.append(load_ms(page, baseline))
         ours.append(load_ms(page, page.url))
     return statistics.median(ours), statistics.median(theirs)
+
+
+def serve(folder, port):
+    server = subprocess.Popen([sys.executable, "-c", SERVER, folder, str(port)])
+    while socket.socket().connect_ex(("127.0.0.1", port)) != 0:
+        time.sleep(0.02)
+    return server
+
+
+def measure_site(page, folder, runs):
+    """Alternated: the single file, the site's page from the server (its worker passed by),
+    and the site's page from the worker's cache with the server stopped."""
+    with socket.socket() as probe:
+        probe.bind(("127.0.0.1", 0))
+        port = probe.getsockname()[1]
+    url, times = f"http://127.0.0.1:{port}/", {"file": [], "server": [], "cache": []}
+    server = serve(folder, port)
+    page.goto(url)
+    page.wait_for("navigator.serviceWorker.ready.then(() => !!navigator.serviceWorker.controller)")
+    page.cdp("Network.enable")
+    for _ in range(runs):
+        times["file"].append(load_ms(page, page.url))
+        page.cdp("Network.setBypassServiceWorker", {"bypass": True})
+        times["server"].append(load_ms(page, url))
+        server.terminate()
+        server.wait()
+        page.cdp("Network.setBypassServiceWorker", {"bypass": False})
+        times["cache"].append(load_ms(page, url))
+        server = serve(folder, port)
+    server.terminate()
+    file, served, kept = (statistics.median(times[key]) for key in ("file", "server", "cache"))
+    print(f"site, median of {runs} alternated runs: from the server {served:.1f} ms against the "
+          f"single file's {file:.1f} ms = {served / file:.2f}x; from the worker's cache, server "
+          f"stopped, {kept:.1f} ms = {kept / served:.2f}x the server's")
 
 
 def fill_log(page, slot, lines):
@@ -136,6 +176,7 @@ def main():
         ours, theirs = measure_load(page, args.runs)
         print(f"load to the form drawn, median of {args.runs} alternated runs: "
               f"{ours:.1f} ms against the plain page's {theirs:.1f} ms = {ours / theirs:.2f}x")
+        measure_site(page, pathlib.Path(args.page).parent / "site" / "voice-types", args.runs)
         page.goto(page.url)
         results = measure_toggles(page, [int(n) for n in args.lines.split(",")])
         first, last = results[0], results[-1]
