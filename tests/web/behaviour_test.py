@@ -236,9 +236,8 @@ class SiteTest(unittest.TestCase):
         self.fail("the server did not start")
 
     def stop(self):
-        if self.server.poll() is None:
-            self.server.terminate()
-            self.server.wait()
+        self.server.terminate()
+        self.server.wait()
 
     def start_app(self):
         self.page.goto(self.url)
