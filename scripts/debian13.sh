@@ -27,7 +27,7 @@ if [ -d /usr/local/share/ca-certificates ]; then
 fi
 settings=(PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8
           NODE_EXTRA_CA_CERTS=/etc/ssl/certs/ca-certificates.crt)
-for name in http_proxy https_proxy no_proxy CI; do
+for name in http_proxy https_proxy no_proxy; do
   [ -z "${!name:-}" ] || settings+=("$name=${!name}")
 done
 "${sudo[@]}" rm -rf "$system/src"
