@@ -13,7 +13,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 scratch=$(mktemp -d)
 chmod 700 "$scratch"
 server=
-trap 'kill $server 2>/dev/null || true; rm -rf "$scratch"' EXIT
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$scratch"' EXIT
 app_id=$(basename "$entry" .desktop)
 wm_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
 [ -n "$wm_class" ] || fail "the entry has no StartupWMClass"

@@ -8,7 +8,9 @@ set -euo pipefail
 program=$1
 fail() { echo "FAIL: $*" >&2; exit 1; }
 scratch=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$scratch"' EXIT
+# Everything started here, Orca's buses too, in a process group of its own that ends with it.
+trap 'kill -- -$session $(jobs -p) 2>/dev/null || true; rm -rf "$scratch"' EXIT
+session=
 export XDG_RUNTIME_DIR=$scratch HOME=$scratch
 Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
 for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
@@ -17,15 +19,17 @@ export DISPLAY=:$(cat "$scratch/display") record=$scratch/orca.txt program
 # "notification" and then "LINE".
 said() { grep -cE "SPEECH OUTPUT: '(notification )?$1\.?'" "$record" || true; }
 # Orca writes its record in blocks, whole once it has stopped: so steps are timed, not awaited.
-dbus-run-session -- bash -c '
+setsid dbus-run-session -- bash -c '
   orca --replace --debug-file="$record" >/dev/null 2>&1 &
   sleep 5
-  "$program" &
-  xdotool search --sync --onlyvisible --name "example\.org" >/dev/null
+  env -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$program" &
+  timeout 20 xdotool search --sync --onlyvisible --name "example\.org" >/dev/null
   for place in "38 64" "38 140" "38 140"; do sleep 2; xdotool mousemove $place click 1; done
   sleep 2
   kill %2 %1
-  wait' 2>/dev/null || true
+  wait' 2>/dev/null &
+session=$!
+wait $session || true
 for line in "Избрано: Глас - жени" "Новопосочен женски глас:  Алт" "Демаркиран женски глас:  Алт"; do
   [ "$(said "$line")" -eq 1 ] ||
     fail "Orca said \"$line\" $(said "$line") times: $(grep 'SPEECH OUTPUT' "$record")"

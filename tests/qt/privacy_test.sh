@@ -9,10 +9,9 @@ program=$1
 probe=$2
 fail() { echo "FAIL: $*" >&2; exit 1; }
 scratch=$(mktemp -d)
-trap 'kill $xvfb 2>/dev/null || true; rm -rf "$scratch"' EXIT
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$scratch"' EXIT
 
 Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
-xvfb=$!
 for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(cat "$scratch/display")
 # A desktop session's environment: a home and a private runtime folder, both empty.
@@ -23,7 +22,7 @@ env -i PATH="$PATH" DISPLAY="$DISPLAY" HOME="$home" XDG_RUNTIME_DIR="$scratch/ru
   strace -f -qq -o "$scratch/trace" -e trace=%file,%network "$program" &
 traced=$!
 
-window=$(xdotool search --sync --onlyvisible --name 'example\.org' | head -n 1)
+window=$(timeout 20 xdotool search --sync --onlyvisible --name 'example\.org' | head -n 1)
 xdotool windowfocus --sync "$window"
 for key in Tab space Tab Tab Tab space space shift+Tab shift+Tab space shift+Tab Right Left; do
   xdotool key "$key"
