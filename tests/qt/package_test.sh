@@ -41,6 +41,10 @@ release=$(zcat "$share/doc/voice-types/changelog.gz" | sed -n '1s/^voice-types (
 day=$(date -u -d "$(zcat "$share/doc/voice-types/changelog.gz" | sed -n 's/^ -- .*>  //p')" +%F)
 grep -q "<release version=\"$release\" date=\"$day\">" "$share/metainfo/$id.metainfo.xml" ||
   fail "changelog $release of $day, metainfo $(grep '<release ' "$share/metainfo/$id.metainfo.xml")"
+# And the package's and the manual page's.
+[ "$(field Version)" = "$release" ] || fail "package version $(field Version), changelog $release"
+zcat "$share/man/man1/voice-types.1.gz" | grep -q "^\.TH .* \"voice-types $release\"" ||
+  fail "changelog $release, manual page $(zcat "$share/man/man1/voice-types.1.gz" | grep '^\.TH')"
 [ -z "$epoch" ] || [ "$day" = "$(date -u -d "@$epoch" +%F)" ] ||
   fail "released on $day, not on the day of SOURCE_DATE_EPOCH $epoch"
 echo "ok: installed tree and $(basename "$deb") ($(stat -c %s "$deb") bytes), lintian clean"
