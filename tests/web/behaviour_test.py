@@ -159,9 +159,11 @@ class BehaviourTest(PageTest):
         [f, w, on_top] = page.js(f"""const rect = {browser.rect_js()};
             const f = rect(document.getElementById('failure'));
             const w = rect(document.getElementById('window'));
-            return [f, w, document.elementFromPoint(f[0] + f[2] / 2, f[1] + f[3] / 2).id]""")
+            const centre = document.elementFromPoint(f[0] + f[2] / 2, f[1] + f[3] / 2);
+            return [f, w, centre && centre.id]""")
         self.assertEqual([f[0] >= w[0], f[1] >= w[1], f[0] + f[2] <= w[0] + w[2],
-                          f[1] + f[3] <= w[1] + w[3], on_top], [True] * 4 + ["failure"])
+                          f[1] + f[3] <= w[1] + w[3], on_top], [True] * 4 + ["failure"],
+                         f"the failure message at {f}, not on top of the window at {w}")
         log = page.state()["log"]
         page.click(option_slot(0))
         state = page.state()
