@@ -112,9 +112,12 @@ TEST(Win32LayoutTest, OneFontOnEveryControl) {
   }
 }
 
-TEST(Win32LayoutTest, WindowHasItsCaptionAndCannotBeResized) {
+TEST(Win32LayoutTest, WindowHasItsCaptionAndIconsAndCannotBeResized) {
   Win32Window window;
   EXPECT_EQ(WindowText(window.form.Window()), catalogue::kWindowCaption);
+  // The caption's icon and the task bar's, of the window's class.
+  EXPECT_NE(GetClassLongPtrW(window.form.Window(), GCLP_HICON), 0u) << "no large icon";
+  EXPECT_NE(GetClassLongPtrW(window.form.Window(), GCLP_HICONSM), 0u) << "no small icon";
   const auto style = static_cast<DWORD>(GetWindowLongW(window.form.Window(), GWL_STYLE));
   EXPECT_EQ(style & (WS_THICKFRAME | WS_MAXIMIZEBOX), 0u);
   EXPECT_NE(style & WS_CAPTION, 0u);
