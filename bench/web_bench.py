@@ -57,7 +57,8 @@ def measure_load(page, runs):
 
 
 def serve(folder, port):
-    server = subprocess.Popen([sys.executable, "-c", SERVER, folder, str(port)])
+    server = subprocess.Popen([sys.executable, "-c", SERVER, folder, str(port)],
+                              stderr=subprocess.DEVNULL)
     while socket.socket().connect_ex(("127.0.0.1", port)) != 0:
         time.sleep(0.02)
     return server

@@ -205,8 +205,6 @@ class NoStore(http.server.SimpleHTTPRequestHandler):
     def end_headers(self):
         self.send_header("Cache-Control", "no-store")
         super().end_headers()
-    def log_message(self, *args):
-        pass
 handler = functools.partial(NoStore, directory=sys.argv[1])
 http.server.ThreadingHTTPServer(("127.0.0.1", int(sys.argv[2])), handler).serve_forever()
 """
@@ -229,7 +227,8 @@ class SiteTest(unittest.TestCase):
         self.addCleanup(self.page.close)
 
     def serve(self):
-        self.server = subprocess.Popen([sys.executable, "-c", SERVER, self.folder, str(self.port)])
+        self.server = subprocess.Popen([sys.executable, "-c", SERVER, self.folder, str(self.port)],
+                                       stderr=subprocess.DEVNULL)
         for _ in range(200):
             with socket.socket() as probe:
                 if probe.connect_ex(("127.0.0.1", self.port)) == 0:
