@@ -33,7 +33,6 @@ self.addEventListener("activate", function (event) {
 self.addEventListener("fetch", function (event) {
   const request = event.request;
   if (request.method !== "GET" || new URL(request.url).origin !== self.location.origin) return;
-  event.respondWith(caches.open(RELEASE)
-    .then(function (cache) { return cache.match(request, {ignoreSearch: true}); })
+  event.respondWith(caches.match(request, {cacheName: RELEASE, ignoreSearch: true})
     .then(function (kept) { return kept || fetch(request); }));
 });
