@@ -10,12 +10,18 @@ sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 system=$PWD/build/debian13/system
 
+# A proxy between here and the registries, for debootstrap and for everything in the system.
+proxies=()
+for name in http_proxy https_proxy no_proxy; do
+  [ -z "${!name:-}" ] || proxies+=("$name=${!name}")
+done
+
 # Never delete a folder with anything mounted below it: that would reach into what is mounted.
 unmounted() { ! findmnt -rn -o TARGET | grep -q "^$system\(/\|$\)"; }
 if [ ! -e "$system/.made" ]; then
   unmounted || { echo "something is still mounted below $system" >&2; exit 1; }
   "${sudo[@]}" rm -rf "$system"
-  "${sudo[@]}" debootstrap --variant=minbase trixie "$system"
+  "${sudo[@]}" env "${proxies[@]}" debootstrap --variant=minbase trixie "$system"
   "${sudo[@]}" touch "$system/.made"
 fi
 # Names, and the certificate authorities a proxy between here and the registries may need.
@@ -26,10 +32,7 @@ if [ -d /usr/local/share/ca-certificates ]; then
   "${sudo[@]}" cp -rL /usr/local/share/ca-certificates/. "$system/usr/local/share/ca-certificates/"
 fi
 settings=(PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8
-          NODE_EXTRA_CA_CERTS=/etc/ssl/certs/ca-certificates.crt)
-for name in http_proxy https_proxy no_proxy; do
-  [ -z "${!name:-}" ] || settings+=("$name=${!name}")
-done
+          NODE_EXTRA_CA_CERTS=/etc/ssl/certs/ca-certificates.crt "${proxies[@]}")
 "${sudo[@]}" rm -rf "$system/src"
 "${sudo[@]}" git -c safe.directory="$PWD" clone -q --no-hardlinks "$PWD" "$system/src"
 
