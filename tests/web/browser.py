@@ -188,7 +188,10 @@ class SeleniumDriver:
     def close(self):
         self.driver.quit()
         if self.server:
-            self.server.stop()
+            # Not Service.stop(): the shutdown request it sends first waits for an answer
+            # with no time limit, and WebKitWebDriver does not always give one.
+            self.server.process.terminate()
+            self.server.process.wait(30)
         if self.profile:
             shutil.rmtree(self.profile, ignore_errors=True)
 
