@@ -12,15 +12,12 @@ stopped against from the server.
 import argparse
 import gzip
 import pathlib
-import socket
 import statistics
-import subprocess
 import sys
-import time
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "tests" / "web"))
 import browser  # noqa: E402
-from behaviour_test import SERVER  # noqa: E402
+from behaviour_test import serve  # noqa: E402
 
 # Records, on every page, when the form is ready and its next frame is drawn.
 READY_PROBE = """
@@ -56,22 +53,11 @@ def measure_load(page, runs):
     return statistics.median(ours), statistics.median(theirs)
 
 
-def serve(folder, port):
-    server = subprocess.Popen([sys.executable, "-c", SERVER, folder, str(port)],
-                              stderr=subprocess.DEVNULL)
-    while socket.socket().connect_ex(("127.0.0.1", port)) != 0:
-        time.sleep(0.02)
-    return server
-
-
 def measure_site(page, folder, runs):
     """Alternated: the single file, the site's page from the server (its worker passed by),
     and the site's page from the worker's cache with the server stopped."""
-    with socket.socket() as probe:
-        probe.bind(("127.0.0.1", 0))
-        port = probe.getsockname()[1]
+    server, port = serve(folder)
     url, times = f"http://127.0.0.1:{port}/", {"file": [], "server": [], "cache": []}
-    server = serve(folder, port)
     page.goto(url)
     page.wait_for("navigator.serviceWorker.ready.then(() => !!navigator.serviceWorker.controller)")
     page.cdp("Network.enable")
@@ -83,7 +69,7 @@ def measure_site(page, folder, runs):
         server.wait()
         page.cdp("Network.setBypassServiceWorker", {"bypass": False})
         times["cache"].append(load_ms(page, url))
-        server = serve(folder, port)
+        server, _ = serve(folder, port)
     server.terminate()
     file, served, kept = (statistics.median(times[key]) for key in ("file", "server", "cache"))
     print(f"site, median of {runs} alternated runs: from the server {served:.1f} ms against the "

@@ -37,8 +37,7 @@ plain=$(cmake -S "$1" -B "$scratch/plain" "${core[@]}" 2>&1) ||
   fail "a plain build without GoogleTest fails: $plain"
 grep -q "^-- Tests left out: they need libgtest-dev" <<<"$plain" ||
   fail "a plain build without GoogleTest does not leave the tests out: $plain"
-required=(-B "$scratch/required" "${core[@]}" -DVOICE_TYPES_REQUIRE_TESTS=ON)
-! cmake -S "$1" "${required[@]}" >/dev/null 2>&1 ||
+! cmake -S "$1" -B "$scratch/required" "${core[@]}" -DVOICE_TYPES_REQUIRE_TESTS=ON &>/dev/null ||
   fail "a build that requires the tests configures without GoogleTest"
 
 # run.sh installs for what it opens, and nothing for the tests.

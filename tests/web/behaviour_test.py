@@ -4,13 +4,10 @@
 the failure paths (a browser that cannot start the program, a failure while it runs), and the
 app from a web site on this machine: installed, opened with the server stopped, updated."""
 import pathlib
-import re
 import shutil
-import socket
 import subprocess
 import sys
 import tempfile
-import time
 import unittest
 
 import browser
@@ -197,8 +194,8 @@ class BehaviourTest(PageTest):
                     page.close()
 
 
-# Python's web server, telling the browser to keep nothing itself: what is there once the
-# server stops is what the app's worker kept.
+# Python's web server on 127.0.0.1, on the port given (0: any free one, which it prints),
+# telling the browser to keep nothing itself: what is there once it stops is what a worker kept.
 SERVER = """
 import functools, http.server, sys
 class NoStore(http.server.SimpleHTTPRequestHandler):
@@ -206,35 +203,31 @@ class NoStore(http.server.SimpleHTTPRequestHandler):
         self.send_header("Cache-Control", "no-store")
         super().end_headers()
 handler = functools.partial(NoStore, directory=sys.argv[1])
-http.server.ThreadingHTTPServer(("127.0.0.1", int(sys.argv[2])), handler).serve_forever()
+server = http.server.ThreadingHTTPServer(("127.0.0.1", int(sys.argv[2])), handler)
+print(server.server_address[1], flush=True)
+server.serve_forever()
 """
 
 
+def serve(folder, port=0):
+    """The server, listening, and its port."""
+    server = subprocess.Popen([sys.executable, "-c", SERVER, folder, str(port)],
+                              stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+    return server, int(server.stdout.readline())
+
+
 class SiteTest(unittest.TestCase):
-    """The site's folder served from 127.0.0.1 by a server that this test starts and stops."""
+    """The site's folder served from this machine by a server that the test starts and stops."""
 
     def setUp(self):
         self.folder = pathlib.Path(tempfile.mkdtemp(prefix="voice-types-site-"), "voice-types")
         self.addCleanup(shutil.rmtree, self.folder.parent)
         shutil.copytree(pathlib.Path(browser.PAGE).parent / "site" / "voice-types", self.folder)
-        with socket.socket() as probe:
-            probe.bind(("127.0.0.1", 0))
-            self.port = probe.getsockname()[1]
-        self.url = f"http://127.0.0.1:{self.port}/"
-        self.serve()
+        self.server, self.port = serve(self.folder)
         self.addCleanup(self.stop)
+        self.url = f"http://127.0.0.1:{self.port}/"
         self.page = Page(self.url)
         self.addCleanup(self.page.close)
-
-    def serve(self):
-        self.server = subprocess.Popen([sys.executable, "-c", SERVER, self.folder, str(self.port)],
-                                       stderr=subprocess.DEVNULL)
-        for _ in range(200):
-            with socket.socket() as probe:
-                if probe.connect_ex(("127.0.0.1", self.port)) == 0:
-                    return
-            time.sleep(0.05)
-        self.fail("the server did not start")
 
     def stop(self):
         self.server.terminate()
@@ -260,12 +253,11 @@ class SiteTest(unittest.TestCase):
         page.click(option_slot(0))
         self.assertEqual(page.state()["log"], browser.FORM["worked_sequence"][0])
         # The next release at the same address: a changed page, a worker with a new cache.
-        index, worker = self.folder / "index.html", self.folder / "service-worker.js"
-        index.write_text(index.read_text(encoding="utf-8").replace(
-            "<title>", '<meta name="release" content="next"><title>'), encoding="utf-8")
-        worker.write_text(re.sub(r'(const RELEASE = PREFIX \+ ")', r"\1next-",
-                                 worker.read_text(encoding="utf-8")), encoding="utf-8")
-        self.serve()
+        for name, old, new in (("index.html", "<title>", '<meta name="release"><title>'),
+                               ("service-worker.js", 'PREFIX + "', 'PREFIX + "next-')):
+            path = self.folder / name
+            path.write_text(path.read_text(encoding="utf-8").replace(old, new, 1), encoding="utf-8")
+        self.server, _ = serve(self.folder, self.port)
         self.start_app()
         page.wait_for("caches.keys().then(names => names.length === 1 &&"
                       " names[0].includes(' next-'))")

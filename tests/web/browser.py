@@ -380,10 +380,9 @@ class Page:
         # The stage is fixed and covers the viewport, which axe takes for an open modal: it
         # would then pass the page's checks (one heading, one main landmark) without looking.
         return self.driver.evaluate(f"""(() => {{
-          const checks = {{}};
-          Object.values(axe._audit.checks).filter(check => (check.options || {{}}).passForModal)
-            .forEach(check => {{ checks[check.id] = {{options: {{...check.options,
-                                                                passForModal: false}}}}; }});
+          const checks = Object.fromEntries(Object.values(axe._audit.checks)
+            .filter(check => check.options?.passForModal)
+            .map(check => [check.id, {{options: {{...check.options, passForModal: false}}}}]));
           return axe.run(document, {{runOnly: {{type: 'tag', values: {json.dumps(tags)}}},
                                     resultTypes: ['violations'], checks}});
         }})().then(found => {{
@@ -459,8 +458,11 @@ class PageTest(unittest.TestCase):
 def load(page_file, dump, engine="chromium"):
     global ENGINE, PAGE, FORM
     ENGINE, PAGE = engine, page_file
-    FORM = json.loads(subprocess.run(["node", dump], check=True, capture_output=True,
-                                     text=True).stdout)
+    dumped = subprocess.run(["node", dump], check=True, capture_output=True, text=True).stdout
+    try:
+        FORM = json.loads(dumped)
+    except ValueError as error:
+        sys.exit(f"the form table's JSON, as the page reads it, does not parse: {error}")
 
 
 def main():

@@ -81,6 +81,8 @@ int main() {
                                   {"chosen_prefix", JsonText(catalogue::kChosenPrefix)},
                                   {"toggled_prefixes", JsonList(toggled)},
                                   {"worked_sequence", JsonList(logs)},
-                                  {"keyboard", JsonList(keyboard)}})
+                                  {"keyboard", JsonList(keyboard)},
+                                  // What a text may hold that JSON must escape.
+                                  {"probe", JsonText("\"quoted\" back\\slash \x01\x1f")}})
                           .c_str());
 }

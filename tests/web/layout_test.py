@@ -48,6 +48,7 @@ class LayoutTest(PageTest):
         window = page.js("const r = document.getElementById('window').getBoundingClientRect();"
                          "return [r.left, r.top, r.width, r.height]")
         self.assertEqual(window, [0, 0, browser.FORM["window"]["width"], browser.FORM["window"]["height"]])
+        self.assertEqual(browser.FORM["probe"], '"quoted" back\\slash \x01\x1f', "JSON escapes")
         # Hidden controls are measured from their style; the others as drawn.
         found = page.js("""return Array.from(document.getElementById('window').children).map(c => {
             const r = c.getBoundingClientRect(), s = c.style, input = c.querySelector('input');

@@ -20,13 +20,12 @@ class PrivacyTest(PageTest):
             self.assertEqual([url for url in urls
                               if url != page.url and not url.startswith("data:")], [])
             # Nor an error in its console: the site's worker is not asked for from a file.
-            errors = [entry["message"] for entry in page.driver.driver.get_log("browser")
-                      if entry["level"] == "SEVERE"]
-            self.assertEqual(errors, [])
+            self.assertEqual([entry["message"] for entry in page.driver.driver.get_log("browser")
+                              if entry["level"] == "SEVERE"], [])
         stored = page.js_async("""
             const done = arguments[0];
-            const workers = navigator.serviceWorker ? navigator.serviceWorker.getRegistrations()
-                .then(found => found.length, () => 0) : Promise.resolve(0);
+            const workers = Promise.resolve(navigator.serviceWorker?.getRegistrations())
+                .then(found => (found || []).length, () => 0);
             Promise.all([indexedDB.databases(), workers]).then(([databases, workers]) => done({
                 cookies: document.cookie, local: localStorage.length,
                 session: sessionStorage.length, databases: databases.length, workers}));""")
