@@ -56,21 +56,20 @@ def measure_load(page, runs):
 def measure_site(page, folder, runs):
     """Alternated: the single file, the site's page from the server (its worker passed by),
     and the site's page from the worker's cache with the server stopped."""
-    server, port = serve(folder)
-    url, times = f"http://127.0.0.1:{port}/", {"file": [], "server": [], "cache": []}
-    page.goto(url)
-    page.wait_for("navigator.serviceWorker.ready.then(() => !!navigator.serviceWorker.controller)")
+    times = {"file": [], "server": [], "cache": []}
+    with serve(folder) as port:
+        url = f"http://127.0.0.1:{port}/"
+        page.goto(url)
+        page.wait_for("navigator.serviceWorker.ready.then(() =>"
+                      " !!navigator.serviceWorker.controller)")
     page.cdp("Network.enable")
     for _ in range(runs):
         times["file"].append(load_ms(page, page.url))
-        page.cdp("Network.setBypassServiceWorker", {"bypass": True})
-        times["server"].append(load_ms(page, url))
-        server.terminate()
-        server.wait()
+        with serve(folder, port):
+            page.cdp("Network.setBypassServiceWorker", {"bypass": True})
+            times["server"].append(load_ms(page, url))
         page.cdp("Network.setBypassServiceWorker", {"bypass": False})
         times["cache"].append(load_ms(page, url))
-        server, _ = serve(folder, port)
-    server.terminate()
     file, served, kept = (statistics.median(times[key]) for key in ("file", "server", "cache"))
     print(f"site, median of {runs} alternated runs: from the server {served:.1f} ms against the "
           f"single file's {file:.1f} ms = {served / file:.2f}x; from the worker's cache, server "

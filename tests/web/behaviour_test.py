@@ -3,6 +3,7 @@
 """The lesson's worked sequence by mouse and by keyboard, the way back through the history,
 the failure paths (a browser that cannot start the program, a failure while it runs), and the
 app from a web site on this machine: installed, opened with the server stopped, updated."""
+import contextlib
 import pathlib
 import shutil
 import subprocess
@@ -209,59 +210,53 @@ server.serve_forever()
 """
 
 
+@contextlib.contextmanager
 def serve(folder, port=0):
-    """The server, listening, and its port."""
+    """The server, listening for the time of a with block: its port."""
     server = subprocess.Popen([sys.executable, "-c", SERVER, folder, str(port)],
                               stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
-    return server, int(server.stdout.readline())
+    try:
+        yield int(server.stdout.readline())
+    finally:
+        server.terminate()
+        server.wait()
 
 
 class SiteTest(unittest.TestCase):
-    """The site's folder served from this machine by a server that the test starts and stops."""
-
-    def setUp(self):
-        self.folder = pathlib.Path(tempfile.mkdtemp(prefix="voice-types-site-"), "voice-types")
-        self.addCleanup(shutil.rmtree, self.folder.parent)
-        shutil.copytree(pathlib.Path(browser.PAGE).parent / "site" / "voice-types", self.folder)
-        self.server, self.port = serve(self.folder)
-        self.addCleanup(self.stop)
-        self.url = f"http://127.0.0.1:{self.port}/"
-        self.page = Page(self.url)
-        self.addCleanup(self.page.close)
-
-    def stop(self):
-        self.server.terminate()
-        self.server.wait()
-
-    def start_app(self):
-        self.page.goto(self.url)
-        self.page.wait_ready()
-
-    def test_installs_opens_with_the_server_stopped_and_takes_a_new_release_by_two_starts(self):
-        page = self.page
-        page.wait_for("navigator.serviceWorker.ready.then(() =>"
-                      " !!navigator.serviceWorker.controller)")
-        if browser.rules().devtools:
-            self.assertEqual(page.cdp("Page.getAppManifest")["errors"], [], "manifest errors")
-            self.assertEqual(page.cdp("Page.getInstallabilityErrors")["installabilityErrors"], [])
-            urls = page.requests()
-            self.assertEqual([url for url in urls[urls.index(self.url):]
-                              if not url.startswith((self.url, "data:"))], [], "elsewhere")
-            self.assertEqual(page.axe(AXE_TAGS, {}), [])
-        self.stop()
-        self.start_app()
+    def test_installs_opens_with_its_server_stopped_and_takes_a_new_release_by_two_starts(self):
+        folder = pathlib.Path(tempfile.mkdtemp(prefix="voice-types-site-"), "voice-types")
+        self.addCleanup(shutil.rmtree, folder.parent)
+        shutil.copytree(pathlib.Path(browser.PAGE).parent / "site" / "voice-types", folder)
+        with serve(folder) as port:
+            url = f"http://127.0.0.1:{port}/"
+            page = Page(url)
+            self.addCleanup(page.close)
+            page.wait_for("navigator.serviceWorker.ready.then(() =>"
+                          " !!navigator.serviceWorker.controller)")
+            if browser.rules().devtools:
+                self.assertEqual(page.cdp("Page.getAppManifest")["errors"], [], "manifest")
+                self.assertEqual(page.cdp("Page.getInstallabilityErrors")
+                                 ["installabilityErrors"], [])
+                urls = page.requests()
+                self.assertEqual([asked for asked in urls[urls.index(url):]
+                                  if not asked.startswith((url, "data:"))], [], "elsewhere")
+                self.assertEqual(page.axe(AXE_TAGS, {}), [])
+        page.goto(url)
+        page.wait_ready()
         page.click(option_slot(0))
         self.assertEqual(page.state()["log"], browser.FORM["worked_sequence"][0])
         # The next release at the same address: a changed page, a worker with a new cache.
         for name, old, new in (("index.html", "<title>", '<meta name="release"><title>'),
                                ("service-worker.js", 'PREFIX + "', 'PREFIX + "next-')):
-            path = self.folder / name
+            path = folder / name
             path.write_text(path.read_text(encoding="utf-8").replace(old, new, 1), encoding="utf-8")
-        self.server, _ = serve(self.folder, self.port)
-        self.start_app()
-        page.wait_for("caches.keys().then(names => names.length === 1 &&"
-                      " names[0].includes(' next-'))")
-        self.start_app()
+        with serve(folder, port):
+            page.goto(url)
+            page.wait_ready()
+            page.wait_for("caches.keys().then(names => names.length === 1 &&"
+                          " names[0].includes(' next-'))")
+            page.goto(url)
+            page.wait_ready()
         self.assertIsNotNone(page.js("return document.querySelector('meta[name=release]')"))
 
 
