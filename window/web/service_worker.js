@@ -13,9 +13,11 @@ const PREFIX = "voice-types " + self.registration.scope + " ";
 const RELEASE = PREFIX + "{{{ RELEASE }}}";
 const FILES = {{{ FILES }}};
 
+// From the site itself, past the browser's own cache, which may still hold the release before.
 self.addEventListener("install", function (event) {
+  const fresh = FILES.map(function (file) { return new Request(file, {cache: "reload"}); });
   event.waitUntil(caches.open(RELEASE)
-    .then(function (cache) { return cache.addAll(FILES); })
+    .then(function (cache) { return cache.addAll(fresh); })
     .then(function () { return self.skipWaiting(); }));
 });
 
