@@ -63,6 +63,7 @@ def measure_site(page, folder, runs):
         page.wait_for("navigator.serviceWorker.ready.then(() =>"
                       " !!navigator.serviceWorker.controller)")
     page.cdp("Network.enable")
+    page.cdp("Network.setCacheDisabled", {"cacheDisabled": True})
     for _ in range(runs):
         times["file"].append(load_ms(page, page.url))
         with serve(folder, port):

@@ -5,6 +5,7 @@ the failure paths (a browser that cannot start the program, a failure while it r
 app from a web site on this machine: installed, opened with the server stopped, updated."""
 import contextlib
 import pathlib
+import re
 import shutil
 import subprocess
 import sys
@@ -195,28 +196,15 @@ class BehaviourTest(PageTest):
                     page.close()
 
 
-# Python's web server on 127.0.0.1, on the port given (0: any free one, which it prints),
-# telling the browser to keep nothing itself: what is there once it stops is what a worker kept.
-SERVER = """
-import functools, http.server, sys
-class NoStore(http.server.SimpleHTTPRequestHandler):
-    def end_headers(self):
-        self.send_header("Cache-Control", "no-store")
-        super().end_headers()
-handler = functools.partial(NoStore, directory=sys.argv[1])
-server = http.server.ThreadingHTTPServer(("127.0.0.1", int(sys.argv[2])), handler)
-print(server.server_address[1], flush=True)
-server.serve_forever()
-"""
-
-
 @contextlib.contextmanager
 def serve(folder, port=0):
-    """The server, listening for the time of a with block: its port."""
-    server = subprocess.Popen([sys.executable, "-c", SERVER, folder, str(port)],
+    """Python's web server on 127.0.0.1, listening for the time of a with block: its port (0:
+    any free one, which it names)."""
+    server = subprocess.Popen([sys.executable, "-u", "-m", "http.server", "--bind", "127.0.0.1",
+                               "--directory", folder, str(port)],
                               stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
     try:
-        yield int(server.stdout.readline())
+        yield int(re.search(r" port (\d+)", server.stdout.readline())[1])
     finally:
         server.terminate()
         server.wait()
@@ -234,6 +222,8 @@ class SiteTest(unittest.TestCase):
             page.wait_for("navigator.serviceWorker.ready.then(() =>"
                           " !!navigator.serviceWorker.controller)")
             if browser.rules().devtools:
+                # What is there once the server stops is what the worker kept, not the browser.
+                page.cdp("Network.setCacheDisabled", {"cacheDisabled": True})
                 self.assertEqual(page.cdp("Page.getAppManifest")["errors"], [], "manifest")
                 self.assertEqual(page.cdp("Page.getInstallabilityErrors")
                                  ["installabilityErrors"], [])
