@@ -19,12 +19,9 @@ def put(html, marker, text):
     return html.replace(marker, text)
 
 
-def site_parts(args):
+def site_changes(head, touch_icon):
     """What the site's page changes in the shell: its head, and its policy, which lets it read
     its manifest, its worker and the manifest's icons from the site."""
-    if args[:1] != ["--site"]:
-        return [("{{{ SITE_HEAD }}}\n", "")]
-    head, touch_icon = (pathlib.Path(arg) for arg in args[1:3])
     lines = head.read_text(encoding="utf-8").splitlines(keepends=True)
     html = "".join(line for line in lines if "SPDX-" not in line)
     icon = base64.b64encode(touch_icon.read_bytes()).decode("ascii")
@@ -34,10 +31,11 @@ def site_parts(args):
 
 
 def main():
-    args = sys.argv[1:]
-    changes = site_parts(args)
-    args = args[3:] if args[:1] == ["--site"] else args
-    shell, script, program, icon, page = (pathlib.Path(arg) for arg in args[:5])
+    args = [pathlib.Path(arg) for arg in sys.argv[1:]]
+    changes = [("{{{ SITE_HEAD }}}\n", "")]
+    if sys.argv[1:2] == ["--site"]:
+        changes, args = site_changes(*args[1:3]), args[3:]
+    shell, script, program, icon, page = args[:5]
     code = script.read_text(encoding="utf-8")
     if "</script" in code.lower():
         sys.exit(f"{script} holds '</script', which would end it early inside the page")

@@ -17,17 +17,17 @@ import subprocess
 import sys
 import zipfile
 
-ICONS = ("192.png", "512.png", "maskable-512.png")
 # Zip keeps times from 1980 on; none is needed, so every entry gets that first day.
 ZIP_TIME = (1980, 1, 1, 0, 0, 0)
 
 
 def site_files(node, manifest_program, names, page, icons):
+    """The page, the manifest, and the icons it names, read from ICONS."""
     manifest = subprocess.run([node, manifest_program, *names], check=True,
                               capture_output=True).stdout
     files = {"index.html": page.read_bytes(), "manifest.webmanifest": manifest}
-    for icon in ICONS:
-        files["icons/" + icon] = (icons / icon).read_bytes()
+    for icon in json.loads(manifest)["icons"]:
+        files[icon["src"]] = (icons / pathlib.PurePath(icon["src"]).name).read_bytes()
     return files
 
 
