@@ -8,4 +8,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 export WINEPREFIX=${VOICE_TYPES_WINEPREFIX:-$root/build/wineprefix-null}
 "$root/scripts/wine-prefix.sh" "$WINEPREFIX" null
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-exec wine "$@"
+# Wine's server and services, started by the first program, keep its standard error open for
+# seconds after it ends, and CTest waits for that at every test: they get a file instead.
+errors=$(mktemp)
+trap 'cat "$errors" >&2; rm -f "$errors"' EXIT
+wine "$@" 2>"$errors"
