@@ -11,7 +11,7 @@ import model
 
 class SoakTest(PageTest):
     def test_random_clicks_and_keys_keep_the_invariants(self):
-        actions = int(os.environ.get("VOICE_TYPES_SOAK_ACTIONS", "3000"))
+        actions = int(os.environ.get("VOICE_TYPES_SOAK_ACTIONS", "1000"))
         rng = random.Random(20261208)
         page, expected = self.page, model.Model()
         last = page.state()

@@ -43,7 +43,7 @@ struct Win32Window : Win32Program {
   RECT PlaceOf(HWND control) const;
 
   // The dialog manager selects the radio button an arrow moves to.
-  static constexpr int kSoakActions = 5000;
+  static constexpr int kSoakActions = 1500;
   static constexpr voice_types::tests::SoakRules kSoakRules{
       voice_types::tests::ArrowOntoRadio::kAlways};
 
