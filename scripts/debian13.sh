@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: MIT
 # The test command's part "debian13": a minimal Debian 13 made once under build/debian13 (kept,
 # so that a second run downloads nothing again), a clone of this tree in it, and there, from
-# what its own scripts install, run.sh's two builds and the test parts main and web.
+# what its own scripts install, run.sh's two builds and the test parts main and web, without
+# the tests whose result cannot differ there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 sudo=()
@@ -33,8 +34,13 @@ if [ -d /usr/local/share/ca-certificates ]; then
 fi
 settings=(PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8
           NODE_EXTRA_CA_CERTS=/etc/ssl/certs/ca-certificates.crt "${proxies[@]}")
-"${sudo[@]}" rm -rf "$system/src"
-"${sudo[@]}" git -c safe.directory="$PWD" clone -q --no-hardlinks "$PWD" "$system/src"
+# The committed tree, in a clone kept with its build folders: a second run builds only what
+# changed since the first.
+git=("${sudo[@]}" git -c safe.directory='*' -C "$system/src")
+[ -d "$system/src/.git" ] || "${sudo[@]}" git -c safe.directory='*' clone -q --no-hardlinks "$PWD" "$system/src"
+"${git[@]}" fetch -q "$PWD" HEAD
+"${git[@]}" checkout -q -f --detach FETCH_HEAD
+"${git[@]}" clean -q -ffdx -e /build/
 
 # The system's /proc, /dev and /sys are mounted in a mount namespace of this part's own: the
 # kernel takes them away when it ends, however it ends, and the host never sees them.
@@ -49,6 +55,6 @@ inside='
     # The program opens and stays open until closed; here, off-screen, it is closed at once.
     QT_QPA_PLATFORM=offscreen scripts/run.sh & sleep 1
     until [[ \$(readlink /proc/\$!/exe) == */voice-types ]]; do kill -0 \$! || wait \$!; sleep 1; done
-    kill \$! && scripts/run.sh web && scripts/test.sh main web"'
+    kill \$! && scripts/run.sh web && scripts/test.sh --again main web"'
 cd "$system"
 "${sudo[@]}" unshare --mount --propagation private --pid --fork bash -euc "$inside" - "${settings[@]}"
