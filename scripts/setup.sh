@@ -58,6 +58,13 @@ if [ "$only_list" = yes ]; then
   exit 0
 fi
 
+# The tests drive Debian's own browser packages. Ubuntu has no firefox-esr, and its chromium
+# and firefox are snaps, which the tests cannot drive from here: say so before installing.
+if [[ " $* " == *" test "* ]] && ! grep -qsx 'ID=debian' /etc/os-release; then
+  echo "The tests run on Debian 12 or 13, not on $(. /etc/os-release && echo "$PRETTY_NAME"):" \
+       "it has no firefox-esr package. scripts/run.sh builds and opens the program here." >&2
+  exit 2
+fi
 missing=()
 for package in $(printf '%s\n' "${packages[@]}" | sort -u); do
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
