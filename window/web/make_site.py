@@ -4,21 +4,26 @@
 """Makes the web app's folder for a school's web site, and the same folder as one zip: the
 site's page, the manifest (written by the manifest program under node), the icons, and the
 worker that keeps them all for use with no network, under a cache named by the release: its
-version and a digest of the files it keeps. The zip's bytes depend on its files alone.
+version and a digest of the files it keeps. Every file carries the release's time (EPOCH,
+seconds), in the folder and in the zip, which unzip and Windows Explorer restore: a web server
+then tells each release's files from the last by their time, as it tells the browser's
+update check, whatever their sizes. The zip's bytes depend on its files and that time alone.
 
-    make_site.py NODE MANIFEST_PROGRAM NAME SHORT_NAME DESCRIPTION VERSION PAGE WORKER ICONS
-                 FOLDER ZIP
+    make_site.py NODE MANIFEST_PROGRAM NAME SHORT_NAME DESCRIPTION VERSION EPOCH PAGE WORKER
+                 ICONS FOLDER ZIP
 """
 import hashlib
 import json
+import os
 import pathlib
 import shutil
 import subprocess
 import sys
+import time
 import zipfile
 
-# Zip keeps times from 1980 on; none is needed, so every entry gets that first day.
-ZIP_TIME = (1980, 1, 1, 0, 0, 0)
+# The first time a zip entry can carry.
+ZIP_EPOCH = 315532800  # 1980-01-01
 
 
 def site_files(node, manifest_program, names, page, icons):
@@ -47,7 +52,9 @@ def worker(template, version, files):
 
 def main():
     node, manifest_program, name, short_name, description, version = sys.argv[1:7]
-    page, template, icons, folder, archive = (pathlib.Path(arg) for arg in sys.argv[7:12])
+    # In whole seconds of two, as a zip keeps them, so that the folder's times are the zip's.
+    epoch = max(int(sys.argv[7]), ZIP_EPOCH) // 2 * 2
+    page, template, icons, folder, archive = (pathlib.Path(arg) for arg in sys.argv[8:13])
     files = site_files(node, manifest_program, (name, short_name, description), page, icons)
     files["service-worker.js"] = worker(template, version, files)
     shutil.rmtree(folder, ignore_errors=True)
@@ -56,7 +63,8 @@ def main():
             path = folder / entry
             path.parent.mkdir(parents=True, exist_ok=True)
             path.write_bytes(files[entry])
-            info = zipfile.ZipInfo(f"{folder.name}/{entry}", ZIP_TIME)
+            os.utime(path, (epoch, epoch))
+            info = zipfile.ZipInfo(f"{folder.name}/{entry}", time.gmtime(epoch)[:6])
             info.external_attr = 0o644 << 16
             out.writestr(info, files[entry], compress_type=zipfile.ZIP_DEFLATED,
                          compresslevel=9)
