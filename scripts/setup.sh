@@ -38,6 +38,8 @@ test=(
   # through its WebDriver, Firefox ESR over WebDriver BiDi
   chromium chromium-driver python3-selenium python3-pil webkit2gtk-driver firefox-esr
   python3-websocket
+  # the site as a school puts it up: its zip unpacked with unzip, served by nginx
+  nginx unzip
 )
 
 only_list=no

@@ -4,12 +4,15 @@
 the failure paths (a browser that cannot start the program, a failure while it runs), and the
 app from a web site on this machine: installed, opened with the server stopped, updated."""
 import contextlib
+import json
+import os
 import pathlib
-import re
 import shutil
+import socket
 import subprocess
 import sys
 import tempfile
+import time
 import unittest
 
 import browser
@@ -195,34 +198,87 @@ class BehaviourTest(PageTest):
                                          ".children.length"), 0)
 
 
+# Debian's nginx as a school's web server, all it writes in the test's own folder. Started as
+# root, its workers would read the site as nobody, who may not reach it.
+NGINX = """daemon off; pid {work}/nginx.pid; error_log {work}/error.log; {user}
+events {{}}
+http {{ include /etc/nginx/mime.types; access_log {work}/access.log;
+  client_body_temp_path {work}/body; proxy_temp_path {work}/proxy;
+  fastcgi_temp_path {work}/fastcgi; uwsgi_temp_path {work}/uwsgi; scgi_temp_path {work}/scgi;
+  server {{ listen 127.0.0.1:{port}; root {root}; }} }}"""
+
+
+def free_port():
+    with socket.socket() as probe:
+        probe.bind(("127.0.0.1", 0))
+        return probe.getsockname()[1]
+
+
 @contextlib.contextmanager
-def serve(folder, port=0):
-    """Python's web server on 127.0.0.1, listening for the time of a with block: its port (0:
-    any free one, which it names)."""
-    server = subprocess.Popen([sys.executable, "-u", "-m", "http.server", "--bind", "127.0.0.1",
-                               "--directory", folder, str(port)],
-                              stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+def nginx(root, work, port):
+    """nginx serving ROOT on 127.0.0.1:PORT for the time of a with block."""
+    config = work / "nginx.conf"
+    config.write_text(NGINX.format(work=work, port=port, root=root,
+                                   user="user root;" if os.getuid() == 0 else ""))
+    server = subprocess.Popen(["/usr/sbin/nginx", "-p", work, "-e", work / "error.log",
+                               "-c", config])
     try:
-        yield int(re.search(r" port (\d+)", server.stdout.readline())[1])
+        while not (work / "nginx.pid").exists():  # written once it listens
+            if server.poll() is not None:
+                raise AssertionError("nginx: " + (work / "error.log").read_text())
+            time.sleep(0.02)
+        yield
     finally:
         server.terminate()
-        server.wait()
+        server.wait(30)
+
+
+def release_two(work, site):
+    """The next release's zip, made by the build's page and site makers from a site head that
+    marks the page, a day after this release's time."""
+    makers = json.loads(pathlib.Path(browser.PAGE).with_name("site-makers.json").read_text())
+    page, head, makes = work / "index.html", work / "site_head.html", pathlib.Path(__file__)
+    at = [arg.endswith("site_head.html") for arg in makers["page"]].index(True)
+    head.write_text(pathlib.Path(makers["page"][at]).read_text(encoding="utf-8").replace(
+        "<link", '<meta name="release" content="2">\n<link', 1), encoding="utf-8")
+    makers["page"][at] = head
+    makes = makes.resolve().parents[2] / "window" / "web"
+    epoch = int((site / "index.html").stat().st_mtime) + 86400
+    for command in (["make_page.py", *makers["page"], page],
+                    ["make_site.py", *makers["site"], epoch, page, makers["worker"],
+                     makers["icons"], work / "voice-types", work / "release-2.zip"]):
+        subprocess.run([sys.executable, "-B", makes / command[0], *map(str, command[1:])],
+                       check=True)
+    return work / "release-2.zip"
+
+
+# The caches of this app's releases, and the files the newest of them holds.
+RELEASE_CACHES = ("caches.keys().then(names => names.filter(n =>"
+                  " n.startsWith(`voice-types ${location.origin}/voice-types/ `)))")
+HELD = """return caches.open(arguments[0]).then(cache => cache.keys().then(kept => Promise.all(
+    kept.map(r => cache.match(r).then(answer => answer.text()).then(text =>
+        [new URL(r.url).pathname, text.includes('name="release"')])))))"""
+# Another school app on the same host, and a copy of this one in another folder.
+OTHERS = ["another school app", "voice-types http://127.0.0.1/other-folder/ 1.0.0.0-x"]
 
 
 class SiteTest(unittest.TestCase):
     def test_installs_opens_with_its_server_stopped_and_takes_a_new_release_by_two_starts(self):
-        folder = pathlib.Path(tempfile.mkdtemp(prefix="voice-types-site-"), "voice-types")
-        self.addCleanup(shutil.rmtree, folder.parent)
-        shutil.copytree(pathlib.Path(browser.PAGE).parent / "site" / "voice-types", folder)
-        with serve(folder) as port:
-            url = f"http://127.0.0.1:{port}/"
+        # As a school's IT puts it up: the zip unpacked with unzip, served by nginx.
+        work = pathlib.Path(browser.PAGE).parent / f"site-test-{browser.ENGINE}"
+        shutil.rmtree(work, ignore_errors=True)
+        work.mkdir()
+        self.addCleanup(shutil.rmtree, work, True)
+        root, port, unzip = work / "www", free_port(), ["unzip", "-q", "-o", "-d", work / "www"]
+        subprocess.run(unzip + [pathlib.Path(browser.PAGE).with_name("voice-types-site.zip")],
+                       check=True)
+        url = f"http://127.0.0.1:{port}/voice-types/"
+        with nginx(root, work, port):
             page = Page(url)
             self.addCleanup(page.close)
             page.wait_for("navigator.serviceWorker.ready.then(() =>"
                           " !!navigator.serviceWorker.controller)")
             if browser.rules().devtools:
-                # What is there once the server stops is what the worker kept, not the browser.
-                page.cdp("Network.setCacheDisabled", {"cacheDisabled": True})
                 self.assertEqual(page.cdp("Page.getAppManifest")["errors"], [], "manifest")
                 self.assertEqual(page.cdp("Page.getInstallabilityErrors")
                                  ["installabilityErrors"], [])
@@ -230,23 +286,40 @@ class SiteTest(unittest.TestCase):
                 self.assertEqual([asked for asked in urls[urls.index(url):]
                                   if not asked.startswith((url, "data:"))], [], "elsewhere")
                 self.assertEqual(page.axe(AXE_TAGS, {}), [])
+        # What is there once the server stops is what the worker kept, not the browser.
+        if browser.rules().devtools:
+            page.cdp("Network.setCacheDisabled", {"cacheDisabled": True})
         page.goto(url)
         page.wait_ready()
         page.click(option_slot(0))
         self.assertEqual(page.state()["log"], browser.FORM["worked_sequence"][0])
-        # The next release at the same address: a changed page, a worker with a new cache.
-        for name, old, new in (("index.html", "<title>", '<meta name="release"><title>'),
-                               ("service-worker.js", 'PREFIX + "', 'PREFIX + "next-')):
-            path = folder / name
-            path.write_text(path.read_text(encoding="utf-8").replace(old, new, 1), encoding="utf-8")
-        with serve(folder, port):
+        if browser.rules().devtools:
+            page.cdp("Network.setCacheDisabled", {"cacheDisabled": False})
+        page.js("return Promise.all(arguments[0].map(n => caches.open(n))).then(() => 0)", OTHERS)
+        [first] = page.evaluate(RELEASE_CACHES)
+        # The next release unpacked over it.
+        subprocess.run(unzip + [release_two(work, root / "voice-types")], check=True)
+        with nginx(root, work, port):
             page.goto(url)
             page.wait_ready()
-            page.wait_for("caches.keys().then(names => names.length === 1 &&"
-                          " names[0].includes(' next-'))")
+            page.wait_for(f"{RELEASE_CACHES}.then(names => names.length === 1 &&"
+                          f" names[0] !== {json.dumps(first)})", what="release 2 in a cache of"
+                          " its own, in place of release 1's")
+            [second] = page.evaluate(RELEASE_CACHES)
+            held = dict(page.js(HELD, second))
             page.goto(url)
             page.wait_ready()
-        self.assertIsNotNone(page.js("return document.querySelector('meta[name=release]')"))
+        # Every file the site serves but the worker, which the browser keeps itself.
+        served = {f"/voice-types/{path.relative_to(root / 'voice-types')}"
+                  for path in (root / "voice-types").rglob("*") if path.is_file()}
+        self.assertEqual(set(held), served - {"/voice-types/service-worker.js"} |
+                         {"/voice-types/"}, "every file the site serves")
+        self.assertEqual([where for where in ("/voice-types/", "/voice-types/index.html")
+                          if not held[where]], [], "release 2's page, not the browser's copy")
+        self.assertEqual(sorted(page.evaluate("caches.keys()")), sorted([second] + OTHERS),
+                         "the caches of other apps and folders")
+        self.assertIsNotNone(page.js("return document.querySelector('meta[name=release]')"),
+                             "the second start shows release 2")
 
 
 if __name__ == "__main__":

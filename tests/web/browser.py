@@ -333,11 +333,11 @@ class Page:
         self.wait_for("!!document.getElementById('window') &&"
                       " document.getElementById('window').dataset.ready === 'true'")
 
-    def wait_for(self, expression, seconds=20):
+    def wait_for(self, expression, seconds=20, what=None):
         deadline = time.monotonic() + seconds
         while not self.driver.evaluate(expression):
             if time.monotonic() > deadline:
-                raise AssertionError(f"never true: {expression}")
+                raise AssertionError(what or f"never true: {expression}")
             time.sleep(0.05)
 
     def __getattr__(self, name):
