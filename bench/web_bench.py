@@ -4,20 +4,22 @@
 """The web edition's figures: file size, load time against a plain HTML page with the same
 controls, the cost of one toggle as the log grows, with where that time goes, and of fitting
 the window to a screen turned, with a long log; and the app from a web site on this machine,
-its page from the server against the single file, and from its worker's cache with the server
-stopped against from the server.
+its page from nginx against the single file and against Python's web server, and from its
+worker's cache with nginx stopped against from nginx.
 
     bench/web_bench.py PAGE FORM_DUMP [--runs 20] [--lines 10,1000,10000] [--refit-lines 1000]
 """
 import argparse
+import contextlib
 import gzip
 import pathlib
 import statistics
+import subprocess
 import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent.parent / "tests" / "web"))
 import browser  # noqa: E402
-from behaviour_test import serve  # noqa: E402
+from behaviour_test import free_port, nginx  # noqa: E402
 
 # Records, on every page, when the form is ready and its next frame is drawn.
 READY_PROBE = """
@@ -53,28 +55,49 @@ def measure_load(page, runs):
     return statistics.median(ours), statistics.median(theirs)
 
 
-def measure_site(page, folder, runs):
-    """Alternated: the single file, the site's page from the server (its worker passed by),
-    and the site's page from the worker's cache with the server stopped."""
-    times = {"file": [], "server": [], "cache": []}
-    with serve(folder) as port:
-        url = f"http://127.0.0.1:{port}/"
+@contextlib.contextmanager
+def python_server(folder, port):
+    """Python's web server on 127.0.0.1:PORT for the time of a with block."""
+    server = subprocess.Popen([sys.executable, "-u", "-m", "http.server", "--bind", "127.0.0.1",
+                               "--directory", folder, str(port)],
+                              stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+    try:
+        server.stdout.readline()  # "Serving HTTP on ...": it listens
+        yield
+    finally:
+        server.terminate()
+        server.wait()
+
+
+def measure_site(page, root, runs):
+    """Alternated: the single file; the site's page from Python's server and from nginx, its
+    worker passed by; and from the worker's cache with nginx stopped."""
+    times = {"file": [], "python": [], "nginx": [], "cache": []}
+    work, port = root.parent / "bench-nginx", free_port()
+    work.mkdir(exist_ok=True)
+    url = f"http://127.0.0.1:{port}/voice-types/"
+    with nginx(root, work, port):
         page.goto(url)
         page.wait_for("navigator.serviceWorker.ready.then(() =>"
                       " !!navigator.serviceWorker.controller)")
     page.cdp("Network.enable")
     page.cdp("Network.setCacheDisabled", {"cacheDisabled": True})
+    servers = {"python": lambda: python_server(root, port),
+               "nginx": lambda: nginx(root, work, port)}
     for _ in range(runs):
         times["file"].append(load_ms(page, page.url))
-        with serve(folder, port):
-            page.cdp("Network.setBypassServiceWorker", {"bypass": True})
-            times["server"].append(load_ms(page, url))
+        page.cdp("Network.setBypassServiceWorker", {"bypass": True})
+        for name, server in servers.items():
+            with server():
+                times[name].append(load_ms(page, url))
         page.cdp("Network.setBypassServiceWorker", {"bypass": False})
         times["cache"].append(load_ms(page, url))
-    file, served, kept = (statistics.median(times[key]) for key in ("file", "server", "cache"))
-    print(f"site, median of {runs} alternated runs: from the server {served:.1f} ms against the "
-          f"single file's {file:.1f} ms = {served / file:.2f}x; from the worker's cache, server "
-          f"stopped, {kept:.1f} ms = {kept / served:.2f}x the server's")
+    file, python, served, kept = (statistics.median(times[key])
+                                  for key in ("file", "python", "nginx", "cache"))
+    print(f"site, median of {runs} alternated runs: from nginx {served:.1f} ms = "
+          f"{served / file:.2f}x the single file's {file:.1f} ms and {served / python:.2f}x "
+          f"Python's server's {python:.1f} ms; from the worker's cache, nginx stopped, "
+          f"{kept:.1f} ms = {kept / served:.2f}x nginx's")
 
 
 def fill_log(page, slot, lines):
@@ -163,7 +186,7 @@ def main():
         ours, theirs = measure_load(page, args.runs)
         print(f"load to the form drawn, median of {args.runs} alternated runs: "
               f"{ours:.1f} ms against the plain page's {theirs:.1f} ms = {ours / theirs:.2f}x")
-        measure_site(page, pathlib.Path(args.page).parent / "site" / "voice-types", args.runs)
+        measure_site(page, pathlib.Path(args.page).parent / "site", args.runs)
         page.goto(page.url)
         results = measure_toggles(page, [int(n) for n in args.lines.split(",")])
         first, last = results[0], results[-1]
