@@ -217,6 +217,7 @@ def free_port():
 @contextlib.contextmanager
 def nginx(root, work, port):
     """nginx serving ROOT on 127.0.0.1:PORT for the time of a with block."""
+    root, work = root.resolve(), work.resolve()  # nginx reads others from its own folder
     config = work / "nginx.conf"
     config.write_text(NGINX.format(work=work, port=port, root=root,
                                    user="user root;" if os.getuid() == 0 else ""))
