@@ -36,11 +36,11 @@ settings=(PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root LANG=C.UTF-8
           NODE_EXTRA_CA_CERTS=/etc/ssl/certs/ca-certificates.crt "${proxies[@]}")
 # The committed tree, in a clone kept with its build folders: a second run builds only what
 # changed since the first.
-git=("${sudo[@]}" git -c safe.directory='*' -C "$system/src")
-[ -d "$system/src/.git" ] || "${sudo[@]}" git -c safe.directory='*' clone -q --no-hardlinks "$PWD" "$system/src"
-"${git[@]}" fetch -q "$PWD" HEAD
-"${git[@]}" checkout -q -f --detach FETCH_HEAD
-"${git[@]}" clean -q -ffdx -e /build/
+git=("${sudo[@]}" git -c safe.directory='*')
+[ -d "$system/src/.git" ] || "${git[@]}" clone -q --no-hardlinks "$PWD" "$system/src"
+"${git[@]}" -C "$system/src" fetch -q "$PWD" HEAD
+"${git[@]}" -C "$system/src" checkout -q -f --detach FETCH_HEAD
+"${git[@]}" -C "$system/src" clean -q -ffdx -e /build/
 
 # The system's /proc, /dev and /sys are mounted in a mount namespace of this part's own: the
 # kernel takes them away when it ends, however it ends, and the host never sees them.

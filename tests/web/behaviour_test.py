@@ -238,18 +238,15 @@ def release_two(work, site):
     """The next release's zip, made by the build's page and site makers from a site head that
     marks the page, a day after this release's time."""
     makers = json.loads(pathlib.Path(browser.PAGE).with_name("site-makers.json").read_text())
-    page, head, makes = work / "index.html", work / "site_head.html", pathlib.Path(__file__)
+    page, head = work / "index.html", work / "site_head.html"
     at = [arg.endswith("site_head.html") for arg in makers["page"]].index(True)
     head.write_text(pathlib.Path(makers["page"][at]).read_text(encoding="utf-8").replace(
         "<link", '<meta name="release" content="2">\n<link', 1), encoding="utf-8")
     makers["page"][at] = head
-    makes = makes.resolve().parents[2] / "window" / "web"
     epoch = int((site / "index.html").stat().st_mtime) + 86400
-    for command in (["make_page.py", *makers["page"], page],
-                    ["make_site.py", *makers["site"], epoch, page, makers["worker"],
-                     makers["icons"], work / "voice-types", work / "release-2.zip"]):
-        subprocess.run([sys.executable, "-B", makes / command[0], *map(str, command[1:])],
-                       check=True)
+    for command in (makers["page"] + [page],
+                    makers["site"] + [epoch, page, work / "voice-types", work / "release-2.zip"]):
+        subprocess.run([sys.executable, "-B", *map(str, command)], check=True)
     return work / "release-2.zip"
 
 

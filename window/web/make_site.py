@@ -9,8 +9,8 @@ seconds), in the folder and in the zip, which unzip and Windows Explorer restore
 then tells each release's files from the last by their time, as it tells the browser's
 update check, whatever their sizes. The zip's bytes depend on its files and that time alone.
 
-    make_site.py NODE MANIFEST_PROGRAM NAME SHORT_NAME DESCRIPTION VERSION EPOCH PAGE WORKER
-                 ICONS FOLDER ZIP
+    make_site.py NODE MANIFEST_PROGRAM NAME SHORT_NAME DESCRIPTION VERSION WORKER ICONS EPOCH
+                 PAGE FOLDER ZIP
 """
 import hashlib
 import json
@@ -52,9 +52,10 @@ def worker(template, version, files):
 
 def main():
     node, manifest_program, name, short_name, description, version = sys.argv[1:7]
+    template, icons = pathlib.Path(sys.argv[7]), pathlib.Path(sys.argv[8])
     # In whole seconds of two, as a zip keeps them, so that the folder's times are the zip's.
-    epoch = max(int(sys.argv[7]), ZIP_EPOCH) // 2 * 2
-    page, template, icons, folder, archive = (pathlib.Path(arg) for arg in sys.argv[8:13])
+    epoch = max(int(sys.argv[9]), ZIP_EPOCH) // 2 * 2
+    page, folder, archive = (pathlib.Path(arg) for arg in sys.argv[10:13])
     files = site_files(node, manifest_program, (name, short_name, description), page, icons)
     files["service-worker.js"] = worker(template, version, files)
     shutil.rmtree(folder, ignore_errors=True)
